@@ -1,0 +1,222 @@
+#include "contest/ContestSettings.h"
+
+#include "contest/BandLabels.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+QString ContestSettings::firstBand() const
+{
+    return bandList.isEmpty() ? QString() : bandList.first().trimmed();
+}
+
+namespace ContestSettingsTable {
+
+const QStringList &columns()
+{
+    static const QStringList cols = {
+        QStringLiteral("ID"), QStringLiteral("NazivNatjecanja"), QStringLiteral("TrajeOd"),
+        QStringLiteral("TrajeDo"), QStringLiteral("Kategorija"), QStringLiteral("Band"),
+        QStringLiteral("PozivniZnak"), QStringLiteral("Ime"), QStringLiteral("Lokator"),
+        QStringLiteral("Adresa"), QStringLiteral("Klub"), QStringLiteral("Operatori"),
+        QStringLiteral("Ime1"), QStringLiteral("PozivniZnak1"), QStringLiteral("Adresa1"),
+        QStringLiteral("Adresa2"), QStringLiteral("PostanskiBroj1"), QStringLiteral("Mjesto1"),
+        QStringLiteral("Drzava1"), QStringLiteral("TelefBroj1"), QStringLiteral("HomeBBS1"),
+        QStringLiteral("Snaga"), QStringLiteral("TransOsc"), QStringLiteral("RX"),
+        QStringLiteral("TX"), QStringLiteral("Antena"), QStringLiteral("VisinaAntene"),
+        QStringLiteral("Nadmorska"), QStringLiteral("Komentar"), QStringLiteral("Mode"),
+        QStringLiteral("Polje1"), QStringLiteral("Polje2"), QStringLiteral("Polje3"),
+    };
+    return cols;
+}
+
+namespace {
+
+QString text(const QSqlQuery &q, const char *column)
+{
+    return q.value(QString::fromLatin1(column)).toString().trimmed();
+}
+
+void setError(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+}
+
+// Column/value pairs written for band k, in the order the dialog stores them.
+QList<QPair<QString, QString>> rowValues(const ContestSettings &s, int k)
+{
+    const BandSettings &b = s.bands.at(k);
+    auto v = [](const QString &t) { return t + QLatin1Char(' '); };
+    return {
+        {QStringLiteral("NazivNatjecanja"), v(s.nazivNatjecanja)},
+        {QStringLiteral("TrajeOd"), v(s.trajeOd)},
+        {QStringLiteral("TrajeDo"), v(s.trajeDo)},
+        {QStringLiteral("Kategorija"), v(b.kategorija)},
+        {QStringLiteral("Band"), v(b.band)},
+        {QStringLiteral("PozivniZnak"), v(s.pozivniZnak)},
+        {QStringLiteral("Ime"), v(s.ime)},
+        {QStringLiteral("Adresa"), v(s.adresa)},
+        {QStringLiteral("Lokator"), v(s.lokator)},
+        {QStringLiteral("Klub"), v(s.klub)},
+        {QStringLiteral("Operatori"), v(s.operatori)},
+        {QStringLiteral("Ime1"), v(s.ime1)},
+        {QStringLiteral("PozivniZnak1"), v(s.pozivniZnak1)},
+        {QStringLiteral("Adresa1"), v(s.adresa1)},
+        {QStringLiteral("Adresa2"), v(s.adresa2)},
+        {QStringLiteral("PostanskiBroj1"), v(s.postanskiBroj1)},
+        {QStringLiteral("Mjesto1"), v(s.mjesto1)},
+        {QStringLiteral("Drzava1"), v(s.drzava1)},
+        {QStringLiteral("TelefBroj1"), v(s.telefBroj1)},
+        {QStringLiteral("HomeBBS1"), v(s.homeBbs1)},
+        {QStringLiteral("Snaga"), v(b.snaga)},
+        {QStringLiteral("TransOsc"), v(b.transOsc)},
+        {QStringLiteral("RX"), v(b.rx)},
+        {QStringLiteral("TX"), v(b.tx)},
+        {QStringLiteral("Antena"), v(b.antena)},
+        {QStringLiteral("VisinaAntene"), v(b.visinaAntene)},
+        {QStringLiteral("Nadmorska"), v(b.nadmorska)},
+        {QStringLiteral("Komentar"), v(b.komentar)},
+        {QStringLiteral("Mode"), b.mode},
+    };
+}
+
+}
+
+bool load(QSqlDatabase db, ContestSettings &s, QString *error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT * FROM postavke ORDER BY ID"))) {
+        setError(error, q.lastError().text());
+        return false;
+    }
+    bool first = true;
+    int k = 0;
+    while (q.next()) {
+        if (first) {
+            s.bandList.clear();
+            first = false;
+        }
+        const QString storedBand = q.value(QStringLiteral("Band")).toString();
+        s.bandList.append(storedBand);
+        if (const int n = BandLabels::number(storedBand.trimmed()); n > 0)
+            k = n;
+        s.nazivNatjecanja = text(q, "NazivNatjecanja");
+        s.trajeOd = text(q, "TrajeOd");
+        s.trajeDo = text(q, "TrajeDo");
+        s.pozivniZnak = text(q, "PozivniZnak");
+        s.ime = text(q, "Ime");
+        s.adresa = text(q, "Adresa");
+        s.lokator = text(q, "Lokator");
+        s.klub = text(q, "Klub");
+        s.operatori = text(q, "Operatori");
+        s.ime1 = text(q, "Ime1");
+        s.pozivniZnak1 = text(q, "PozivniZnak1");
+        s.adresa1 = text(q, "Adresa1");
+        s.adresa2 = text(q, "Adresa2");
+        s.postanskiBroj1 = text(q, "PostanskiBroj1");
+        s.mjesto1 = text(q, "Mjesto1");
+        s.drzava1 = text(q, "Drzava1");
+        s.telefBroj1 = text(q, "TelefBroj1");
+        s.homeBbs1 = text(q, "HomeBBS1");
+        BandSettings &b = s.bands[k];
+        b.kategorija = text(q, "Kategorija");
+        b.band = storedBand.trimmed();
+        b.snaga = text(q, "Snaga");
+        b.transOsc = text(q, "TransOsc");
+        b.rx = text(q, "RX");
+        b.tx = text(q, "TX");
+        b.antena = text(q, "Antena");
+        b.visinaAntene = text(q, "VisinaAntene");
+        b.nadmorska = text(q, "Nadmorska");
+        b.komentar = text(q, "Komentar");
+        b.mode = text(q, "Mode");
+    }
+    if (!first)
+        s.loadedFromTable = true;
+    return true;
+}
+
+bool insertBandRow(QSqlDatabase db, const ContestSettings &s, int k, QString *error)
+{
+    if (k < 1 || k > BandLabels::Count) {
+        setError(error, QStringLiteral("no band selected"));
+        return false;
+    }
+    const auto values = rowValues(s, k);
+    QStringList names, marks;
+    for (const auto &[name, value] : values) {
+        names << name;
+        marks << QStringLiteral("?");
+    }
+    if (!db.transaction()) {
+        setError(error, db.lastError().text());
+        return false;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO postavke (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')));
+    for (const auto &[name, value] : values)
+        q.addBindValue(value);
+    if (!q.exec()) {
+        setError(error, q.lastError().text());
+        db.rollback();
+        return false;
+    }
+    if (!db.commit()) {
+        setError(error, db.lastError().text());
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+bool updateBandRow(QSqlDatabase db, const ContestSettings &s, int k, bool *found, QString *error)
+{
+    if (found)
+        *found = false;
+    if (k < 1 || k > BandLabels::Count)
+        return true;
+    QSqlQuery find(db);
+    find.setForwardOnly(true);
+    if (!find.exec(QStringLiteral("SELECT ID, Band FROM postavke ORDER BY ID"))) {
+        setError(error, find.lastError().text());
+        return false;
+    }
+    QVariant id;
+    const QString label = s.bands.at(k).band.trimmed();
+    while (find.next()) {
+        if (find.value(1).toString().trimmed() == label) {
+            id = find.value(0);
+            break;
+        }
+    }
+    find.finish();
+    if (!id.isValid())
+        return true;
+    const auto values = rowValues(s, k);
+    QStringList sets;
+    for (const auto &[name, value] : values)
+        sets << name + QStringLiteral("=?");
+    if (!db.transaction()) {
+        setError(error, db.lastError().text());
+        return false;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE postavke SET %1 WHERE ID=?").arg(sets.join(u',')));
+    for (const auto &[name, value] : values)
+        q.addBindValue(value);
+    q.addBindValue(id);
+    if (!q.exec() || !db.commit()) {
+        setError(error, q.lastError().isValid() ? q.lastError().text() : db.lastError().text());
+        db.rollback();
+        return false;
+    }
+    if (found)
+        *found = true;
+    return true;
+}
+
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "contestlog/QsoRow.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+// The statements the contest log runs on `takmicenje`. Every per-band statement
+// selects the rows whose band column contains the band text (the stored label
+// carries a trailing blank), in the order the rows were added. Every change is one
+// committed transaction; a failure leaves the table unchanged and sets `error`.
+class LogStore
+{
+public:
+    explicit LogStore(QSqlDatabase db = {});
+    void setDatabase(QSqlDatabase db) { m_db = db; }
+    QSqlDatabase database() const { return m_db; }
+
+    struct Totals
+    {
+        qint64 count = 0;
+        qint64 points = 0; // sum of QRB; 0 for an empty band
+        qint64 odx = 0;    // max of QRB; 0 for an empty band
+    };
+
+    // The rows of band `band` (trimmed first) in stored order.
+    bool bandRows(const QString &band, QVector<QsoRow> &rows, QString *error = nullptr) const;
+    bool totals(const QString &band, Totals &totals, QString *error = nullptr) const;
+    // Smallest QRB of the band; empty when the band has no QSO.
+    std::optional<qint64> minimumQrb(const QString &band, QString *error = nullptr) const;
+
+    // Adds the QSO; returns the stored row (with its new ID) or nothing on failure.
+    std::optional<QsoRow> insert(const QsoEntry &qso, QString *error = nullptr);
+    // Rewrites every column of row `id`. Returns the stored row, or nothing on failure.
+    std::optional<QsoRow> update(qint64 id, const QsoEntry &qso, QString *error = nullptr);
+    bool remove(qint64 id, QString *error = nullptr);
+
+    // The LIKE pattern of a band: the band text trimmed, with LIKE's wildcards escaped.
+    static QString bandPattern(const QString &band);
+    // How a QsoEntry is stored: text columns followed by one blank, numbers as decimal text.
+    static QsoRow storedForm(const QsoEntry &qso, qint64 id);
+    static QsoRow rowFromQuery(const class QSqlQuery &q);
+
+private:
+    QSqlDatabase m_db;
+};

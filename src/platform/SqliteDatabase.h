@@ -1,0 +1,23 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+
+// Opening SQLite files the way every Brelog database is used: one named QtSql
+// connection per file, rollback journal, synchronous=FULL, so that a closed
+// file is a single self-contained file and a committed change survives a crash.
+namespace SqliteDatabase {
+
+// Opens (and creates when missing, if allowed) the file under a fresh connection
+// name derived from `prefix`. Returns an invalid database and sets `error` on failure.
+QSqlDatabase open(const QString &path, const QString &prefix, QString *error,
+                  bool mayCreate = true);
+
+// Closes the connection and removes it from QtSql. Every query on it must be gone.
+void close(QSqlDatabase &db);
+
+// Copies the open database into `target` with SQLite's own VACUUM INTO, so the copy
+// is consistent while the connection stays open. An existing target is replaced only
+// after the copy succeeded.
+bool copyTo(QSqlDatabase db, const QString &target, QString *error);
+
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include "contest/ContestSettings.h"
+#include "contestlog/QsoRow.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary program folder filled with the shipped files (as the build lays them
+// out) and an empty contest database, for tests that run real windows and files.
+class TempProgramFolder
+{
+public:
+    // Copies the shipped files, creates an empty contest.mdb and makes it the program folder.
+    explicit TempProgramFolder(bool withContestDatabase = true);
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &relative) const;
+    bool isValid() const { return m_dir.isValid(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+namespace TestSupport {
+
+// Copies a folder tree (files overwrite).
+bool copyTree(const QString &from, const QString &to);
+
+// Settings with a call, contest name and own locator, and every band's power filled.
+ContestSettings sampleSettings(const QString &ownLocator = QStringLiteral("JN85AB"));
+
+// Adds `postavke` rows for the given band numbers to the contest database at `path`.
+bool addBands(const QString &contestDbPath, const QList<int> &bands,
+              const ContestSettings &settings = sampleSettings());
+
+// A plain QSO of band `band` as the entry would store it.
+QsoEntry sampleQso(const QString &call, const QString &band, qint64 serial,
+                   const QString &locator = QStringLiteral("JN86CD"));
+
+}
