@@ -1,5 +1,7 @@
 #include "shell/ui/Application.h"
 
+#include "callinfo/StationImportCli.h"
+#include "export/ExportCli.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
@@ -7,42 +9,105 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <cstdio>
+#include <memory>
 
 namespace Brelog {
 
-int runApplication(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brelog"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+namespace {
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Brelog, a contest logger for the VHF, UHF and microwave bands."));
+struct Options
+{
+    QCommandLineOption folder{QStringLiteral("folder"),
+                              QStringLiteral("Use DIR as the program folder (its databases, jezik, cw, log, BackUp)."),
+                              QStringLiteral("DIR")};
+    QCommandLineOption exportFormat{QStringLiteral("export"),
+                                    QStringLiteral("Write the log of --band as an EDI or ADIF file into the log "
+                                                   "folder, print its path and exit."),
+                                    QStringLiteral("edi|adif")};
+    QCommandLineOption band{QStringLiteral("band"), QStringLiteral("The band to export, for example \"144 MHz\"."),
+                            QStringLiteral("BAND")};
+    QCommandLineOption importStations{QStringLiteral("import-stations"),
+                                      QStringLiteral("Add the stations of the EDI logs FILE... to the known-stations "
+                                                     "database, print a summary and exit.")};
+};
+
+void setUp(QCommandLineParser &parser, Options &o)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Brelog, a contest logger for the VHF, UHF and microwave bands."));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption folderOption(QStringLiteral("folder"),
-                                    QStringLiteral("Use DIR as the program folder (databases, jezik, cw, log, BackUp)."),
-                                    QStringLiteral("DIR"));
-    parser.addOption(folderOption);
-    parser.process(app);
+    parser.addOption(o.folder);
+    parser.addOption(o.exportFormat);
+    parser.addOption(o.band);
+    parser.addOption(o.importStations);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("EDI files for --import-stations."),
+                                 QStringLiteral("[FILE...]"));
+}
 
-    if (parser.isSet(folderOption)) {
-        const QString dir = parser.value(folderOption);
+// Commands that run without a window (and so without a display).
+bool isCommandLineOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--export" || a.startsWith("--export=") || a == "--import-stations" || a == "--help"
+            || a == "-h" || a == "--version" || a == "-v" || a == "--help-all")
+            return true;
+    }
+    return false;
+}
+
+bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
+{
+    if (parser.isSet(o.folder)) {
+        const QString dir = parser.value(o.folder);
         if (!QDir().mkpath(dir)) {
-            qCritical("brelog: cannot create the program folder %s", qPrintable(dir));
-            return 2;
+            std::fprintf(stderr, "brelog: cannot create the program folder %s\n", qPrintable(dir));
+            return false;
         }
         ProgramFolder::setPath(dir);
     }
+    if (!createFiles)
+        return true;
     QString error;
     if (!ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), ProgramFolder::path(), &error)) {
-        qCritical("brelog: %s", qPrintable(error));
-        return 2;
+        std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
+        return false;
     }
+    return true;
+}
+
+}
+
+int runApplication(int argc, char *argv[])
+{
+    const bool cli = isCommandLineOnly(argc, argv);
+    std::unique_ptr<QCoreApplication> app(cli ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
+    QCoreApplication::setApplicationName(QStringLiteral("brelog"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    QCommandLineParser parser;
+    Options o;
+    setUp(parser, o);
+    parser.process(*app);
+
+    if (parser.isSet(o.exportFormat)) {
+        if (!prepareFolder(parser, o, false))
+            return 2;
+        return ExportCli::run(parser.value(o.exportFormat), parser.value(o.band));
+    }
+    if (parser.isSet(o.importStations)) {
+        if (!prepareFolder(parser, o, true))
+            return 2;
+        return StationImportCli::run(parser.positionalArguments());
+    }
+    if (!prepareFolder(parser, o, true))
+        return 2;
 
     Form1 window;
     window.show();
-    return app.exec();
+    return app->exec();
 }
 
 }

@@ -1,0 +1,9 @@
+#pragma once
+#include <QStringList>
+
+// `brelog --import-stations FILE...`: adds the stations of old EDI logs to the
+// known-stations database of the program folder, prints the summary and returns the
+// exit code (non-zero when no file could be read).
+namespace StationImportCli {
+int run(const QStringList &files);
+}
