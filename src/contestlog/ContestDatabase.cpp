@@ -139,3 +139,22 @@ bool isContestDatabase(const QString &path, QString *error)
 }
 
 }
+
+namespace ContestDatabase {
+
+bool storedBands(QSqlDatabase db, QStringList &bands, QString *error)
+{
+    bands.clear();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT Band FROM postavke ORDER BY ID"))) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
+    }
+    while (q.next())
+        bands << q.value(0).toString();
+    return true;
+}
+
+}

@@ -21,3 +21,8 @@ QSqlDatabase open(const QString &path, QString *error);
 bool isContestDatabase(const QString &path, QString *error);
 
 }
+
+namespace ContestDatabase {
+// The Band values of the `postavke` rows in table order, as stored.
+bool storedBands(QSqlDatabase db, QStringList &bands, QString *error = nullptr);
+}

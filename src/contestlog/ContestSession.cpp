@@ -27,5 +27,7 @@ bool ContestSession::open(QString *error)
 
 void ContestSession::close()
 {
+    if (m_db.isValid())
+        emit aboutToClose();
     SqliteDatabase::close(m_db);
 }

@@ -19,6 +19,8 @@ public:
     QSqlDatabase database() const { return m_db; }
 
 signals:
+    // Before the connection closes: holders of the database handle let go of it.
+    void aboutToClose();
     // After the connection was (re)opened on a file whose content may differ.
     void reopened();
 

@@ -1,9 +1,59 @@
 #pragma once
+#include "contestlog/ui/EntryLine.h"
+
 #include <QMainWindow>
 
+class CallInfoController;
+class LogEntry;
+class LogTableModel;
+class QGridLayout;
+class QLabel;
+class QMenu;
+class QVBoxLayout;
+
+// The main window: entry line, band view with totals, call-sign information and the
+// menus. It lays out the controls under their design names and composes the
+// collaborators that own the behaviour.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    EntryLine &entry() { return m_entry; }
+    LogEntry &logEntry() { return *m_log; }
+    CallInfoController &callInfo() { return *m_callInfo; }
+    LogTableModel &logModel() { return *m_model; }
+    // Room at the top right for the UTC clock.
+    QVBoxLayout *clockArea() const { return m_clockArea; }
+    // Room in the right column under the known stations for the CW keyer panel.
+    QVBoxLayout *keyerArea() const { return m_keyerArea; }
+    QAction *action(const QString &objectName) const;
+    QMenu *menu(const QString &objectName) const;
+
+    // Copies the captions of the hidden labels Label33..Label44 into the grid headers.
+    void copyGridHeaders();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildEntryLine(QGridLayout *grid);
+    void buildMenus();
+    void buildStyle();
+    void setTabOrder();
+    void installKeyPreview();
+    void load();
+    void closeDatabases();
+
+    EntryLine m_entry;
+    LogTableModel *m_model = nullptr;
+    CallInfoController *m_callInfo = nullptr;
+    LogEntry *m_log = nullptr;
+    QVBoxLayout *m_clockArea = nullptr;
+    QVBoxLayout *m_keyerArea = nullptr;
+    QList<QLabel *> m_headerLabels;
+    bool m_closing = false;
 };
