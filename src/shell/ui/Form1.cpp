@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -283,6 +284,8 @@ void Form1::buildEntryLine(QGridLayout *grid)
                               QStringLiteral("SSTV"), QStringLiteral("ATV"), QStringLiteral("AM"),
                               QStringLiteral("Drugo!")});
     m_entry.Combo1->setFixedWidth(96);
+    // A mode typed in other letter case is another mode; the combo must not fold it.
+    m_entry.Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
     m_entry.Text9 = display(QStringLiteral("Text9"), p, 64);
     m_entry.Text10 = display(QStringLiteral("Text10"), p, 64);
@@ -479,7 +482,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             focusNextPrevChild(key->key() == Qt::Key_Right);
             return true;
         }
-    } else if (event->type() == QEvent::FocusIn && watched == m_entry.Combo1) {
+    } else if (event->type() == QEvent::FocusIn
+               && (watched == m_entry.Combo1 || watched == m_entry.Combo1->lineEdit())) {
         m_log->applyReportDefaults();
     }
     return QMainWindow::eventFilter(watched, event);

@@ -1,0 +1,79 @@
+#include "MainWindowFixture.h"
+
+#include "contest/ContestSettingsStore.h"
+#include "contestlog/ContestSession.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/MessageWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSettings &settings)
+    : m_folder(std::make_unique<TempProgramFolder>())
+{
+    TestSupport::addBands(m_folder->file(QStringLiteral("contest.mdb")), bands, settings);
+    ContestSettingsStore::instance().discard();
+    SoundPlayer::setInstance(&m_sound);
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    m_window->entry().Text1->setText(QStringLiteral("12:34"));
+    m_window->entry().Text14->setText(QStringLiteral("2026-05-02"));
+    m_window->entry().Text2->setFocus();
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    closeMessageWindows();
+    m_window.reset();
+    ContestSession::instance().close();
+    ContestSettingsStore::instance().discard();
+    SoundPlayer::setInstance(nullptr);
+}
+
+void MainWindowFixture::closeMessageWindows()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<MessageWindow *>(w))
+            delete w;
+}
+
+void MainWindowFixture::typeQso(const QString &call, const QString &serialReceived, const QString &locatorRest)
+{
+    EntryLine &e = m_window->entry();
+    e.Text2->setFocus();
+    QTest::keyClicks(e.Text2, call);
+    QTest::keyClick(e.Text2, Qt::Key_Tab);   // received report
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // received serial
+    QTest::keyClicks(QApplication::focusWidget(), serialReceived);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // locator, field letters kept
+    QTest::keyClicks(QApplication::focusWidget(), locatorRest);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+QStringList MainWindowFixture::storedRows(const QString &extraColumns) const
+{
+    QStringList out;
+    QSqlQuery q(ContestSession::instance().database());
+    const QString cols = QStringLiteral("Call, NrS, QRB, Bearing, Dupla, Loc") +
+                         (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
+    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(cols));
+    while (q.next()) {
+        QStringList parts;
+        for (int i = 0; i < q.record().count(); ++i)
+            parts << q.value(i).toString().trimmed();
+        out << parts.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+int MainWindowFixture::storedCount() const
+{
+    QSqlQuery q(ContestSession::instance().database());
+    q.exec(QStringLiteral("SELECT COUNT(*) FROM takmicenje"));
+    return q.next() ? q.value(0).toInt() : -1;
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include "TestSupport.h"
+#include "platform/SoundPlayer.h"
+
+#include <QStringList>
+#include <memory>
+
+class Form1;
+class QLineEdit;
+class QWidget;
+
+// Records the sounds a test would have heard.
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    void play(const QString &path) override { played << path; }
+    QStringList played;
+};
+
+// A real main window on a temporary program folder with contest data for the given
+// bands (own locator JN85AB, mode SSB unless changed).
+class MainWindowFixture
+{
+public:
+    explicit MainWindowFixture(const QList<int> &bands = {3, 4},
+                               const ContestSettings &settings = TestSupport::sampleSettings());
+    ~MainWindowFixture();
+
+    Form1 &window() { return *m_window; }
+    TempProgramFolder &folder() { return *m_folder; }
+    RecordingSoundPlayer &sound() { return m_sound; }
+
+    // Types a QSO into the entry line as an operator would and presses Enter in the locator.
+    void typeQso(const QString &call, const QString &serialReceived, const QString &locatorRest);
+    // Rows of takmicenje as "Call|NrS|QRB|Bearing|Dupla|Loc" (trimmed), in ID order.
+    QStringList storedRows(const QString &extraColumns = {}) const;
+    int storedCount() const;
+
+    static void closeMessageWindows();
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+    RecordingSoundPlayer m_sound;
+    std::unique_ptr<Form1> m_window;
+};
