@@ -47,6 +47,17 @@ int BandLog::indexOfId(qint64 id) const
     return -1;
 }
 
+BandLog::Totals BandLog::totals() const
+{
+    Totals t;
+    t.count = m_rows.size();
+    for (qint64 q : m_qrb) {
+        t.points += q;
+        t.odx = std::max(t.odx, q);
+    }
+    return t;
+}
+
 bool BandLog::isDuplicate(const QString &call, const QString &serial) const
 {
     const auto it = m_byCall.constFind(call);
@@ -72,6 +83,9 @@ int BandLog::firstWorkedCountryRow(const QString &country, const QString &serial
 void BandLog::index(int i)
 {
     const QsoRow &r = m_rows.at(i);
+    if (m_qrb.size() <= i)
+        m_qrb.resize(i + 1);
+    m_qrb[i] = r.qrb.trimmed().toLongLong();
     m_byCall[r.call.trimmed()].append(i);
     m_byCountry[r.dxccd.trimmed()].append(i);
 }
@@ -80,6 +94,8 @@ void BandLog::rebuildIndexes()
 {
     m_byCall.clear();
     m_byCountry.clear();
+    m_qrb.clear();
+    m_qrb.reserve(m_rows.size());
     m_byCall.reserve(m_rows.size());
     for (int i = 0; i < m_rows.size(); ++i)
         index(i);

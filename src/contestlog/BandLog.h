@@ -27,6 +27,15 @@ public:
     // (as text) other than `serial`: the QSO being edited never matches itself.
     bool isDuplicate(const QString &call, const QString &serial) const;
 
+    struct Totals
+    {
+        qint64 count = 0;
+        qint64 points = 0; // sum of QRB
+        qint64 odx = 0;    // largest QRB
+    };
+    // Recomputed over all rows on every call; the rows are the band's committed rows.
+    Totals totals() const;
+
     // The first row (in stored order) whose trimmed DXCCd equals `country` and whose
     // serial sent differs from `serial`, or -1.
     int firstWorkedCountryRow(const QString &country, const QString &serial) const;
@@ -36,6 +45,7 @@ private:
     void rebuildIndexes();
 
     QVector<QsoRow> m_rows;
+    QVector<qint64> m_qrb; // QRB of each row as a number, parsed once
     QHash<QString, QVector<int>> m_byCall;
     QHash<QString, QVector<int>> m_byCountry;
 };

@@ -30,8 +30,12 @@ QSqlDatabase open(const QString &path, const QString &prefix, QString *error, bo
         return {};
     }
     QSqlQuery q(db);
-    // The rollback journal keeps a closed database a single file that can be copied.
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) || !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
+    // A rollback journal with full syncs: a committed change survives a crash. While
+    // the file is open the journal is kept between transactions (creating and deleting
+    // it costs more than the writes themselves); closing goes back to deleting it, so a
+    // closed database is a single file that can be copied.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=PERSIST")) || !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
+        || !q.exec(QStringLiteral("PRAGMA journal_size_limit=1048576"))) {
         if (error)
             *error = q.lastError().text();
         q = QSqlQuery();
@@ -46,6 +50,10 @@ void close(QSqlDatabase &db)
     if (!db.isValid())
         return;
     const QString name = db.connectionName();
+    if (db.isOpen()) {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    }
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);

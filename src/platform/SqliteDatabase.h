@@ -3,8 +3,8 @@
 #include <QString>
 
 // Opening SQLite files the way every Brelog database is used: one named QtSql
-// connection per file, rollback journal, synchronous=FULL, so that a closed
-// file is a single self-contained file and a committed change survives a crash.
+// connection per file, rollback journal, synchronous=FULL, so that a committed change
+// survives a crash and a closed file is a single self-contained file.
 namespace SqliteDatabase {
 
 // Opens (and creates when missing, if allowed) the file under a fresh connection

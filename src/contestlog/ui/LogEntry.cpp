@@ -336,6 +336,7 @@ void LogEntry::reloadBand()
     if (!m_store.bandRows(m_entry.band(), rows, &error))
         reportDatabaseError(error);
     m_band.reset(rows);
+    invalidateTotals();
     m_loadedBand = m_entry.band();
     m_gridShowsBand = false;
     bindGridToBand();
@@ -442,12 +443,13 @@ void LogEntry::RefreshLogView()
     hideEditFields();
 }
 
-const LogStore::Totals &LogEntry::totals()
+const BandLog::Totals &LogEntry::totals()
 {
+    // Recomputed in full from the band's committed rows after every change; the rows
+    // come from the database on every refresh. Counting them here instead of running
+    // three aggregates over the whole table keeps a save within a few milliseconds.
     if (!m_totalsValid) {
-        QString error;
-        if (!m_store.totals(m_entry.band(), m_totals, &error))
-            m_totals = {};
+        m_totals = m_band.totals();
         m_totalsValid = true;
     }
     return m_totals;

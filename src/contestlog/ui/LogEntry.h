@@ -76,7 +76,7 @@ private:
     LocatorCheck ComputeQrbBearing();
     bool checkEntry(); // required fields, whole numbers, locators; shows the message when refused
     bool buildEntry(QsoEntry &e, bool editing);
-    const LogStore::Totals &totals();
+    const BandLog::Totals &totals();
     void invalidateTotals() { m_totalsValid = false; }
     void reportDatabaseError(const QString &reason);
     void showMissingData();
@@ -94,7 +94,7 @@ private:
     LogStore m_store;
     BandLog m_band;
     QString m_loadedBand;
-    LogStore::Totals m_totals;
+    BandLog::Totals m_totals;
     bool m_totalsValid = false;
     bool m_loadingBands = false;
     bool m_gridShowsBand = false;

@@ -1,0 +1,170 @@
+// Keystroke and save latency of the real main window on a large band.
+//   bench_entry [--smoke]
+// Prints medians and p99 of (a) one keystroke in the call field, from the key event
+// to all its handlers done, (b) Enter to saved-and-reset, and (c) the same keystroke
+// into a bare QLineEdit, measured in the same run as the floor.
+#include "MainWindowFixture.h"
+#include "contestlog/ContestSession.h"
+#include "contestlog/ui/EntryLine.h"
+#include "shell/ui/Form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct Stats
+{
+    double median = 0;
+    double p99 = 0;
+};
+
+Stats stats(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    Stats s;
+    if (v.empty())
+        return s;
+    s.median = v[v.size() / 2];
+    s.p99 = v[std::min(v.size() - 1, size_t(double(v.size()) * 0.99))];
+    return s;
+}
+
+double keystroke(QWidget *w, QChar c)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (c.toUpper().unicode() - 'A'), Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A + (c.toUpper().unicode() - 'A'), Qt::NoModifier, QString(c));
+    QElapsedTimer t;
+    t.start();
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+double enter(QWidget *w)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QElapsedTimer t;
+    t.start();
+    QApplication::sendEvent(w, &press);
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+void fillLog(int bandQsos, int otherQsos)
+{
+    QSqlDatabase db = ContestSession::instance().database();
+    db.transaction();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, "
+                             "QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) VALUES "
+                             "('12:00 ', ?, 59, ?, 'SSB ', 59, ?, 'JN86CD ', ?, 6, 0, 0, '2026-05-02 ', 0, '- ', "
+                             "'16.2083 ', '46.1458 ', ' ', ?)"));
+    auto add = [&](const QString &band, int n) {
+        for (int i = 1; i <= n; ++i) {
+            q.addBindValue(QStringLiteral("S5%1X ").arg(i));
+            q.addBindValue(i);
+            q.addBindValue(i);
+            q.addBindValue(100 + i % 700);
+            q.addBindValue(band + QLatin1Char(' '));
+            q.exec();
+        }
+    };
+    add(QStringLiteral("144 MHz"), bandQsos);
+    add(QStringLiteral("432 MHz"), otherQsos);
+    add(QStringLiteral("1,3 GHz"), otherQsos);
+    db.commit();
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const bool smoke = app.arguments().contains(QStringLiteral("--smoke"));
+    const int bandQsos = smoke ? 500 : 32766;
+    const int keystrokes = smoke ? 60 : 600;
+    const int saves = smoke ? 20 : 200;
+
+    MainWindowFixture f({3, 4, 5});
+    fillLog(bandQsos, smoke ? 50 : 500);
+    Form1 &w = f.window();
+    EntryLine &e = w.entry();
+    e.Combo2->setCurrentIndex(e.Combo2->findText(QStringLiteral("432 MHz")));
+    e.Combo2->setCurrentIndex(e.Combo2->findText(QStringLiteral("144 MHz")));
+    QApplication::processEvents();
+    std::printf("band 144 MHz: %s QSOs\n", qPrintable(e.Text11->text()));
+
+    QRandomGenerator rng(42);
+    auto randomCall = [&](int i) {
+        if (i % 5 == 0) // every fifth call is already in the log: the duplicate path runs too
+            return QStringLiteral("S5%1X").arg(1 + int(rng.bounded(quint32(bandQsos))));
+        const char *letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+        QString c = QStringLiteral("%1%2%3").arg(QChar(letters[rng.bounded(26)])).arg(rng.bounded(10));
+        for (int k = 0; k < 3; ++k)
+            c += QChar(letters[rng.bounded(26)]);
+        return c;
+    };
+
+    // (c) the floor: a bare line edit in a shown window.
+    QWidget floorWindow;
+    QLineEdit bare(&floorWindow);
+    floorWindow.show();
+    bare.setFocus();
+    std::vector<double> floorTimes, callTimes, saveTimes;
+    for (int i = 0; floorTimes.size() < size_t(keystrokes); ++i) {
+        const QString call = randomCall(i);
+        for (QChar c : call)
+            if (c.isLetter())
+                floorTimes.push_back(keystroke(&bare, c.toLower()));
+        bare.clear();
+        QApplication::processEvents();
+    }
+
+    // (a) keystrokes in the call field, with all its handlers.
+    e.Text2->setFocus();
+    for (int i = 0; callTimes.size() < size_t(keystrokes); ++i) {
+        const QString call = randomCall(i);
+        e.Text2->clear();
+        for (QChar c : call) {
+            if (c.isLetter())
+                callTimes.push_back(keystroke(e.Text2, c.toLower()));
+            else
+                e.Text2->insert(QString(c));
+        }
+        QApplication::processEvents();
+    }
+    e.Text2->clear();
+
+    // (b) Enter to saved and reset.
+    for (int i = 0; i < saves; ++i) {
+        e.Text2->setText(QStringLiteral("B%1ENCH").arg(i));
+        e.Text7->setText(QString::number(i + 1));
+        e.Text8->setText(QStringLiteral("JN86CD"));
+        e.Text8->setFocus();
+        saveTimes.push_back(enter(e.Text8));
+        QApplication::processEvents();
+    }
+    if (e.Text11->text().toInt() != bandQsos + saves) {
+        std::fprintf(stderr, "saves did not all reach the log: %s\n", qPrintable(e.Text11->text()));
+        return 1;
+    }
+
+    const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes);
+    std::printf("(c) bare QLineEdit keystroke: median %.3f ms, p99 %.3f ms (%zu keys)\n", fl.median, fl.p99,
+                floorTimes.size());
+    std::printf("(a) call field keystroke:     median %.3f ms, p99 %.3f ms (%zu keys)\n", ca.median, ca.p99,
+                callTimes.size());
+    std::printf("    ratio to floor: median %.1fx, p99 %.1fx (target p99 <= 2 ms and <= 10x)\n",
+                ca.median / fl.median, ca.p99 / fl.p99);
+    std::printf("(b) Enter to saved and reset: median %.3f ms, p99 %.3f ms (%zu saves, target p99 <= 15 ms)\n",
+                sv.median, sv.p99, saveTimes.size());
+    return 0;
+}
