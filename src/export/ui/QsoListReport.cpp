@@ -98,7 +98,6 @@ void QsoListReport::drawPage(QPainter &p, const ReportPagination::PageRange &pag
     p.setFont(reportFont(14, true));
     drawCell(p, QRectF(567, 0, 7370, 600), m_data.contest, Qt::AlignHCenter);
 
-    p.setFont(reportFont(9, true));
     const struct
     {
         double top;
@@ -110,24 +109,29 @@ void QsoListReport::drawPage(QPainter &p, const ReportPagination::PageRange &pag
         {1134, "Points:", m_data.points},
         {1361, "Band:", m_data.band},
     };
+    // The values line up after the widest caption, at 1361 or further right.
+    const QFont captionFont = reportFont(9, true);
+    double valueLeft = 1361;
+    for (const auto &f : facts)
+        valueLeft = qMax(valueLeft, 680 + QFontMetricsF(captionFont).horizontalAdvance(QLatin1String(f.caption)) + 100);
     for (const auto &f : facts) {
-        p.setFont(reportFont(9, true));
-        drawCell(p, QRectF(680, f.top, 1361 - 680 - kPadding, 227), QLatin1String(f.caption));
+        p.setFont(captionFont);
+        drawCell(p, QRectF(680, f.top, valueLeft - 680, 227), QLatin1String(f.caption));
         p.setFont(reportFont(9));
-        drawCell(p, QRectF(1361, f.top, 6000, 227), f.value.trimmed());
+        drawCell(p, QRectF(valueLeft, f.top, kReportWidth - valueLeft, 227), f.value.trimmed());
     }
 
     p.setPen(line);
     p.drawLine(QPointF(0, 1928), QPointF(kReportWidth, 1928));
     p.drawLine(QPointF(0, 2154), QPointF(kReportWidth, 2154));
     p.setPen(Qt::black);
-    p.setFont(reportFont(8, true));
+    p.setFont(reportFont(7.5, true));
     for (int c = 0; c < kColumnCount; ++c)
         drawCell(p, QRectF(kColumns[c].left, 1928, columnWidth(c) - kPadding, 2154 - 1928),
                  QLatin1String(kColumns[c].heading));
 
     // Detail lines
-    p.setFont(reportFont(8));
+    p.setFont(reportFont(7.5));
     double top = kHeaderHeight;
     for (int i = page.first; i < page.first + page.count; ++i) {
         const QsoRow &row = m_data.rows.at(i);
