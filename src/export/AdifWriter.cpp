@@ -1,7 +1,7 @@
 #include "export/AdifWriter.h"
 
 #include "export/AsciiText.h"
-#include "platform/UtcClock.h"
+#include "export/StoredDateTime.h"
 
 namespace {
 
@@ -29,10 +29,39 @@ const BandFrequency kBands[] = {
 
 namespace AdifWriter {
 
+namespace {
+
+// Appends "<TAG:n>value" to `out`; plain ASCII values, by far the most common,
+// are copied without a temporary.
+void appendField(QByteArray &out, const char *tag, QStringView value)
+{
+    value = value.trimmed();
+    bool ascii = true;
+    for (const QChar c : value)
+        ascii = ascii && c.unicode() < 0x80;
+    out += '<';
+    out += tag;
+    out += ':';
+    if (ascii) {
+        out += QByteArray::number(qsizetype(value.size()));
+        out += '>';
+        for (const QChar c : value)
+            out += char(c.unicode());
+        return;
+    }
+    const QByteArray v = AsciiText::fold(value.toString()).trimmed();
+    out += QByteArray::number(v.size());
+    out += '>';
+    out += v;
+}
+
+}
+
 QByteArray field(const char *tag, const QString &value)
 {
-    const QByteArray v = AsciiText::fold(value.trimmed()).trimmed();
-    return '<' + QByteArray(tag) + ':' + QByteArray::number(v.size()) + '>' + v;
+    QByteArray out;
+    appendField(out, tag, value);
+    return out;
 }
 
 QString frequency(const QString &bandColumn)
@@ -71,32 +100,42 @@ QByteArray compose(const QVector<QsoRow> &rows, const ContestSettings &s)
 
     const QByteArray contest = field("CONTEST_ID", s.nazivNatjecanja);
     const QByteArray operatorLine = field("OPERATOR", s.pozivniZnak) + "<EOR>";
+    auto fieldLine = [&out](const char *tag, QStringView value) {
+        appendField(out, tag, value);
+        out += kLineEnd;
+    };
     // A QSO whose band column names no known band keeps the band name of the QSO before it.
     QString band;
+    StoredDateTime dates;
+    QString lastBandColumn, freq, name;
     for (const QsoRow &r : rows) {
-        const QString freq = frequency(r.dodatak1);
-        const QString name = bandName(freq);
+        if (r.dodatak1 != lastBandColumn || lastBandColumn.isNull()) {
+            lastBandColumn = r.dodatak1;
+            freq = frequency(r.dodatak1);
+            name = bandName(freq);
+        }
         if (!name.isEmpty())
             band = name;
 
-        const QDate date = LogFormats::parseDate(r.date);
-        const QTime time = LogFormats::parseTime(r.time);
+        const QDate date = dates.date(r.date);
+        const QTime time = StoredDateTime::time(r.time);
         bool numeric = false;
         const qlonglong serial = r.nrs.trimmed().toLongLong(&numeric);
 
-        line(field("CALL", r.call));
-        line(field("QSO_DATE", date.isValid() ? date.toString(QStringLiteral("yyyyMMdd")) : QString()));
-        line(field("TIME_ON", time.isValid() ? time.toString(QStringLiteral("HHmm")) : QString()));
-        line(field("FREQ", freq));
-        line(field("MODE", r.mode));
-        line(field("RST_SENT", r.rsts));
-        line(field("STX", numeric ? QString::number(serial) : r.nrs));
-        line(field("RST_RCVD", r.rstr));
-        line(field("SRX", r.nrr));
-        line(field("GRIDSQUARE", r.loc));
-        line(field("QRB", r.qrb));
+        fieldLine("CALL", r.call);
+        fieldLine("QSO_DATE", date.isValid() ? QString::asprintf("%04d%02d%02d", date.year(), date.month(), date.day())
+                                             : QString());
+        fieldLine("TIME_ON", time.isValid() ? QString::asprintf("%02d%02d", time.hour(), time.minute()) : QString());
+        fieldLine("FREQ", freq);
+        fieldLine("MODE", r.mode);
+        fieldLine("RST_SENT", r.rsts);
+        fieldLine("STX", numeric ? QString::number(serial) : r.nrs);
+        fieldLine("RST_RCVD", r.rstr);
+        fieldLine("SRX", r.nrr);
+        fieldLine("GRIDSQUARE", r.loc);
+        fieldLine("QRB", r.qrb);
         line(contest);
-        line(field("BAND", band));
+        fieldLine("BAND", band);
         line(operatorLine);
         line(QByteArray());
     }

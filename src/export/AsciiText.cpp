@@ -25,6 +25,11 @@ namespace AsciiText {
 
 QByteArray fold(const QString &text)
 {
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return text.toLatin1();
     QByteArray out;
     out.reserve(text.size());
     // Compatibility decomposition splits "č" into "c" and a combining caron, and

@@ -1,6 +1,7 @@
 #include "export/EdiWriter.h"
 
 #include "contest/BandLabels.h"
+#include "export/StoredDateTime.h"
 #include "platform/UtcClock.h"
 
 #include <QRegularExpression>
@@ -14,16 +15,23 @@ QByteArray utf8(const QString &text)
     return text.trimmed().toUtf8();
 }
 
-QByteArray dateText(const QString &stored, const char *format)
+QByteArray twoDigits(int v)
 {
-    const QDate d = LogFormats::parseDate(stored);
-    return d.isValid() ? d.toString(QLatin1String(format)).toLatin1() : QByteArray();
+    return QByteArray::number(v).rightJustified(2, '0');
+}
+
+QByteArray dateText(const QDate &d, bool fullYear)
+{
+    if (!d.isValid())
+        return {};
+    const QByteArray year = QByteArray::number(d.year()).rightJustified(4, '0');
+    return (fullYear ? year : year.right(2)) + twoDigits(d.month()) + twoDigits(d.day());
 }
 
 QByteArray timeText(const QString &stored)
 {
-    const QTime t = LogFormats::parseTime(stored);
-    return t.isValid() ? t.toString(QStringLiteral("HHmm")).toLatin1() : QByteArray();
+    const QTime t = StoredDateTime::time(stored);
+    return t.isValid() ? twoDigits(t.hour()) + twoDigits(t.minute()) : QByteArray();
 }
 
 // A serial number with at least three digits; a text that is no number stays as it is.
@@ -83,9 +91,15 @@ int modeCode(const QString &mode)
 
 QByteArray record(const QsoRow &r)
 {
+    StoredDateTime dates;
+    return record(r, dates);
+}
+
+QByteArray record(const QsoRow &r, StoredDateTime &dates)
+{
     QByteArray line;
     line.reserve(64);
-    line += dateText(r.date, "yyMMdd");
+    line += dateText(dates.date(r.date), false);
     line += ';';
     line += timeText(r.time);
     line += ';';
@@ -132,7 +146,8 @@ QByteArray compose(const QVector<QsoRow> &rows, const ContestSettings &s, const 
 
     line("[REG1TEST;1]");
     line("TName=" + utf8(s.nazivNatjecanja));
-    line("TDate=" + dateText(s.trajeOd, "yyyyMMdd") + ';' + dateText(s.trajeDo, "yyyyMMdd"));
+    line("TDate=" + dateText(LogFormats::parseDate(s.trajeOd), true) + ';'
+         + dateText(LogFormats::parseDate(s.trajeDo), true));
     line("PCall=" + utf8(s.pozivniZnak));
     line("PWWLo=" + utf8(s.lokator));
     line("PExch=");
@@ -178,8 +193,9 @@ QByteArray compose(const QVector<QsoRow> &rows, const ContestSettings &s, const 
         }
     }
     line("[QSORecords;" + count + ']');
+    StoredDateTime dates;
     for (const QsoRow &r : rows)
-        line(record(r));
+        line(record(r, dates));
     line("[END]");
     return out;
 }

@@ -3,6 +3,8 @@
 #include "contestlog/QsoRow.h"
 #include "export/ExportTotals.h"
 
+class StoredDateTime;
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -24,5 +26,6 @@ int modeCode(const QString &mode);
 
 // One QSO record line without its line end.
 QByteArray record(const QsoRow &row);
+QByteArray record(const QsoRow &row, StoredDateTime &dates);
 
 }
