@@ -1,13 +1,85 @@
 #include "export/ExportCli.h"
 
+#include "contest/BandLabels.h"
+#include "contest/ContestSettings.h"
+#include "contestlog/ContestDatabase.h"
+#include "contestlog/LogStore.h"
+#include "export/LogExport.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SqliteDatabase.h"
+
+#include <QFileInfo>
 #include <cstdio>
 
 namespace ExportCli {
 
-int run(const QString &, const QString &)
+namespace {
+
+int fail(const QString &message)
 {
-    std::fprintf(stderr, "brelog: exports are not available in this build\n");
+    std::fprintf(stderr, "brelog: %s\n", qPrintable(message));
     return 1;
+}
+
+QString resultMessage(const LogExport::Result &r, const QString &band)
+{
+    switch (r.status) {
+    case LogExport::Result::Written:
+        return {};
+    case LogExport::Result::EmptyBand:
+        return QStringLiteral("no QSOs on %1, no file written").arg(band);
+    case LogExport::Result::ReadFailed:
+        return QStringLiteral("cannot read the log: %1").arg(r.detail);
+    case LogExport::Result::FolderFailed:
+        return QStringLiteral("cannot create the folder %1").arg(r.path);
+    case LogExport::Result::WriteFailed:
+        return QStringLiteral("cannot write %1: %2").arg(r.path, r.detail);
+    }
+    return {};
+}
+
+}
+
+int run(const QString &formatText, const QString &band)
+{
+    const QString f = formatText.trimmed().toLower();
+    if (f != QLatin1String("edi") && f != QLatin1String("adif"))
+        return fail(QStringLiteral("unknown export format \"%1\" (use edi or adif)").arg(formatText));
+    const LogExport::Format format = f == QLatin1String("edi") ? LogExport::Format::Edi : LogExport::Format::Adif;
+    if (BandLabels::number(band) == 0)
+        return fail(QStringLiteral("unknown band \"%1\"; the bands are: %2")
+                        .arg(band, BandLabels::all().join(QStringLiteral(", "))));
+
+    const QString path = ProgramFolder::file(QStringLiteral("contest.mdb"));
+    QString error;
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("no contest database %1").arg(path));
+    if (!ContestDatabase::isContestDatabase(path, &error))
+        return fail(error);
+    QSqlDatabase db = ContestDatabase::open(path, &error);
+    if (!db.isValid())
+        return fail(QStringLiteral("cannot open %1: %2").arg(path, error));
+
+    int code = 0;
+    {
+        ContestSettings settings;
+        LogStore::Totals totals;
+        if (!ContestSettingsTable::load(db, settings, &error)) {
+            code = fail(QStringLiteral("cannot read the contest data: %1").arg(error));
+        } else if (!LogStore(db).totals(band, totals, &error)) {
+            code = fail(QStringLiteral("cannot read the log: %1").arg(error));
+        } else {
+            const ExportTotals shown{QString::number(totals.count), QString::number(totals.points)};
+            const LogExport::Result r =
+                LogExport::exportBand(db, format, band, settings, shown, ProgramFolder::path());
+            if (r.ok())
+                std::printf("%s\n", qPrintable(r.path));
+            else
+                code = fail(resultMessage(r, band));
+        }
+    }
+    SqliteDatabase::close(db);
+    return code;
 }
 
 }

@@ -1,0 +1,103 @@
+#include "export/ui/ExportCommands.h"
+
+#include "contest/ContestSettingsStore.h"
+#include "contestlog/ContestSession.h"
+#include "contestlog/LogStore.h"
+#include "contestlog/ui/EntryLine.h"
+#include "export/LogExport.h"
+#include "export/ui/QsoListReport.h"
+#include "platform/ProgramFolder.h"
+#include "platform/UtcClock.h"
+#include "shell/ui/MessageWindow.h"
+
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace ExportCommands {
+
+namespace {
+
+QString fieldText(const QLineEdit *field)
+{
+    return field ? field->text() : QString();
+}
+
+void showFailure(const QString &reason)
+{
+    MessageWindow::showMessage(QStringLiteral("Form23"), QStringLiteral("Izvoz nije uspio: %1").arg(reason));
+}
+
+QString reason(const LogExport::Result &r)
+{
+    switch (r.status) {
+    case LogExport::Result::Written:
+    case LogExport::Result::EmptyBand:
+        return {};
+    case LogExport::Result::ReadFailed:
+        return QStringLiteral("veze se ne mogu pročitati (%1).").arg(r.detail);
+    case LogExport::Result::FolderFailed:
+        return QStringLiteral("mapa %1 se ne može napraviti.").arg(r.path);
+    case LogExport::Result::WriteFailed:
+        return QStringLiteral("datoteka %1 se ne može zapisati (%2).").arg(r.path, r.detail);
+    }
+    return {};
+}
+
+bool exportBand(const EntryLine &entry, LogExport::Format format)
+{
+    const ExportTotals totals{fieldText(entry.Text11), fieldText(entry.Text13)};
+    const LogExport::Result r =
+        LogExport::exportBand(ContestSession::instance().database(), format, entry.band(),
+                              ContestSettingsStore::instance().settings(), totals, ProgramFolder::path());
+    if (r.status == LogExport::Result::EmptyBand)
+        MessageWindow::showMessage(QStringLiteral("Form24"), QStringLiteral("Na ovom bandu nema veza."));
+    else if (!r.ok())
+        showFailure(reason(r));
+    return r.ok();
+}
+
+}
+
+bool exportEdi(const EntryLine &entry)
+{
+    return exportBand(entry, LogExport::Format::Edi);
+}
+
+bool exportAdif(const EntryLine &entry)
+{
+    return exportBand(entry, LogExport::Format::Adif);
+}
+
+QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent)
+{
+    QsoListReport::Data data;
+    QString error;
+    if (!LogStore(ContestSession::instance().database()).bandRows(entry.band(), data.rows, &error)) {
+        LogExport::Result r;
+        r.status = LogExport::Result::ReadFailed;
+        r.detail = error;
+        showFailure(reason(r));
+        return nullptr;
+    }
+    if (data.rows.isEmpty())
+        return nullptr;
+    const ContestSettings &s = ContestSettingsStore::instance().settings();
+    data.contest = s.nazivNatjecanja;
+    data.call = s.pozivniZnak;
+    data.locator = s.lokator;
+    data.points = fieldText(entry.Text13);
+    data.band = entry.band();
+    data.date = UtcClock::instance()->nowUtc().date().toString(QLatin1String(LogFormats::DateFormat));
+
+    auto *preview = new QPrintPreviewDialog(parent);
+    preview->setObjectName(QStringLiteral("DataReport1"));
+    preview->setWindowTitle(QStringLiteral("Print all QSO's"));
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                     [report = QsoListReport(std::move(data))](QPrinter *printer) { report.print(printer); });
+    preview->show();
+    return preview;
+}
+
+}

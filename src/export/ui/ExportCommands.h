@@ -1,0 +1,25 @@
+#pragma once
+
+class QPrintPreviewDialog;
+class QWidget;
+struct EntryLine;
+
+// The main window's export commands. Each reads the band and the displayed totals
+// from the entry line, the contest data from ContestSettingsStore and the log from
+// the program-wide contest connection.
+namespace ExportCommands {
+
+// "Izvoz u EDI": writes log/<call>-<contest>-<band>.edi. True when the file was
+// written; on failure the message window Form23 "Izvoz nije uspio: ..." tells why.
+bool exportEdi(const EntryLine &entry);
+
+// "Izvoz u ADIF": writes log/<call>-<contest>-<band>.adi. True when the file was
+// written; a band without QSOs gets Form24 "Na ovom bandu nema veza.", a failure Form23.
+bool exportAdif(const EntryLine &entry);
+
+// "Ispis svih veza": opens the print preview "Print all QSO's" of the band's QSOs
+// (not blocking; it deletes itself when closed) and returns it. A band without QSOs
+// shows nothing and returns nullptr; so does a log that cannot be read, after Form23.
+QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent = nullptr);
+
+}
