@@ -1,5 +1,10 @@
 // Completeness of the shipped language packs against the real windows.
 #include "TestSupport.h"
+#include "contest/ContestSettingsStore.h"
+#include "contestlog/ContestDatabase.h"
+#include "contestlog/ContestSession.h"
+#include "platform/ProgramFolder.h"
+#include "shell/ui/Form1.h"
 
 #include "geo/ui/Form14.h"
 #include "i18n/LanguagePack.h"
@@ -30,7 +35,15 @@ struct WindowCase
     std::function<QWidget *()> make;
     // Controls that show values, not captions (never relabelled).
     QStringList valueControls = {};
+    // Entries for controls of this window that are not built yet (the CW keyer panel).
+    QStringList notBuiltYet = {};
 };
+
+const QStringList KeyerPanel = {"Label27", "Label28", "Label45", "Label46", "Label47", "chameleonButton5",
+                                "chameleonButton14", "chameleonButton4(0)", "chameleonButton4(1)",
+                                "chameleonButton4(2)", "chameleonButton4(3)", "chameleonButton4(4)",
+                                "chameleonButton4(5)", "chameleonButton4(6)", "chameleonButton4(7)",
+                                "chameleonButton4(8)"};
 
 MessageWindow *message(const char *name, const char *text)
 {
@@ -41,6 +54,18 @@ MessageWindow *message(const char *name, const char *text)
 const QList<WindowCase> &windows()
 {
     static const QList<WindowCase> list{
+        {"Form1",
+         [] {
+             // The main window opens the contest database of the program folder.
+             QString error;
+             const QString db = ProgramFolder::file("contest.mdb");
+             if (!QFile::exists(db))
+                 ContestDatabase::createFile(db, &error);
+             ContestSettingsStore::instance().discard();
+             return new Form1;
+         },
+         {},
+         KeyerPanel},
         {"Form4", [] { return new Form4; }},
         {"Form5", [] { return new Form5; }},
         {"Form14", [] { return new Form14; }},
@@ -91,6 +116,8 @@ QMap<QString, QString> textControls(QWidget *window, const QStringList &valueCon
     };
     for (QObject *o : window->findChildren<QObject *>()) {
         const QString name = o->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue; // Qt's own parts of a window (the menu bar's extension button)
         if (auto *label = qobject_cast<QLabel *>(o)) {
             if (!label->text().isEmpty())
                 note(name, label->text());
@@ -101,7 +128,8 @@ QMap<QString, QString> textControls(QWidget *window, const QStringList &valueCon
         } else if (auto *menu = qobject_cast<QMenu *>(o)) {
             note(name, menu->title());
         } else if (auto *action = qobject_cast<QAction *>(o)) {
-            if (!action->text().isEmpty() && !action->isSeparator() && !name.isEmpty())
+            // A menu's own action carries the menu's title, relabelled through the menu.
+            if (!action->text().isEmpty() && !action->isSeparator() && !name.isEmpty() && !action->menu())
                 note(name, action->text());
         } else if (auto *tabs = qobject_cast<QTabWidget *>(o)) {
             for (int i = 0; i < tabs->count(); ++i)
@@ -207,7 +235,7 @@ void TestPacks::everyPackEntryNamesAControl()
     const QMap<QString, QString> controls = textControls(w.get(), c.valueControls);
     QStringList unknown;
     for (const QString &name : captionedNames(*form))
-        if (!controls.contains(name))
+        if (!controls.contains(name) && !c.notBuiltYet.contains(name))
             unknown << name;
     QVERIFY2(unknown.isEmpty(), qPrintable("entries without a control: " + unknown.join(", ")));
 }

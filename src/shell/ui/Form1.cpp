@@ -225,6 +225,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
             [this] { m_log->store().setDatabase({}); });
     connect(action(QStringLiteral("kraj")), &QAction::triggered, this, &QWidget::close);
 
+    connectCommands();
     installKeyPreview();
     load();
 
@@ -387,7 +388,6 @@ void Form1::buildMenus()
     auto addMenu = [this](const char *name, const char *title, std::initializer_list<Item> items) {
         QMenu *m = menuBar()->addMenu(QString::fromUtf8(title));
         m->setObjectName(QString::fromLatin1(name));
-        m->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Menu"));
         for (const Item &it : items) {
             if (!it.name) {
                 m->addSeparator();

@@ -34,6 +34,14 @@ public:
 
     // Copies the captions of the hidden labels Label33..Label44 into the grid headers.
     void copyGridHeaders();
+    // Menu "Jezik": stores the choice, relabels this window and the grid headers.
+    void selectLanguage(const QString &word);
+
+signals:
+    // After the language changed: loaded windows that follow it relabel themselves.
+    void languageChanged();
+    // An export or copy finished: the progress window runs.
+    void progressRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -42,6 +50,8 @@ protected:
 private:
     void buildEntryLine(QGridLayout *grid);
     void buildMenus();
+    void connectCommands();
+    void showProgressWindow();
     void buildStyle();
     void setTabOrder();
     void installKeyPreview();

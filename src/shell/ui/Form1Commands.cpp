@@ -1,0 +1,54 @@
+// The main window's menu commands that open the other windows and tools.
+#include "shell/ui/Form1.h"
+
+#include "contestlog/ui/LogEntry.h"
+#include "export/ui/ExportCommands.h"
+#include "geo/ui/Form14.h"
+#include "i18n/ui/LanguageApplier.h"
+#include "shell/ui/Form4.h"
+#include "shell/ui/Form5.h"
+#include "shell/ui/HelpWindow.h"
+
+#include <QAction>
+
+void Form1::connectCommands()
+{
+    auto on = [this](const char *name, auto &&slot) {
+        QAction *a = action(QString::fromLatin1(name));
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, slot);
+    };
+    on("lokkalk", [this] { Form14::open(this); });
+    on("frekv", [this] { Form5::open(this); });
+    on("pomoc", [this] { ShowHelp(this); });
+    on("oprogramceku", [this] { Form4::open(this); });
+    const std::pair<const char *, const char *> languages[] = {
+        {"hrvat", "hrvatski"}, {"eng", "engleski"}, {"polski", "polski"}, {"slovakian", "slovacki"}};
+    for (const auto &[item, word] : languages)
+        on(item, [this, w = QString::fromLatin1(word)] { selectLanguage(w); });
+
+    // The export commands follow the band's contents (EnableLogCommands).
+    auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
+    export_(m_entry.edi, [this] {
+        if (ExportCommands::exportEdi(m_entry))
+            showProgressWindow();
+    });
+    export_(m_entry.izuadi, [this] {
+        if (ExportCommands::exportAdif(m_entry))
+            showProgressWindow();
+    });
+    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_entry, this); });
+}
+
+void Form1::selectLanguage(const QString &word)
+{
+    if (!SelectLanguage(word, this))
+        return;
+    emit languageChanged();
+    copyGridHeaders();
+}
+
+void Form1::showProgressWindow()
+{
+    emit progressRequested();
+}
