@@ -62,8 +62,12 @@ void ContestFileCommands::createContestDatabase()
     }
     MessageWindow::showMessage(QStringLiteral("Form9"), QStringLiteral("Novo natjecanje je otvoreno"));
     ContestSettingsStore &store = ContestSettingsStore::instance();
-    if (store.isLoaded())
+    if (store.isLoaded()) {
+        // The bands of the old contest are gone with it: the first band saved from now
+        // on is the one the main window selects.
+        store.settings().bandList.clear();
         ContestSettingsTable::load(ContestSession::instance().database(), store.settings());
+    }
     emit newContestCreated();
 }
 
