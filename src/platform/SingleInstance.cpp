@@ -5,8 +5,9 @@
 SingleInstance::SingleInstance(const QString &programFolder)
     : m_path(QDir(programFolder).filePath(QStringLiteral("brelog.lock"))), m_lock(std::make_unique<QLockFile>(m_path))
 {
-    // A lock is stale only when its process is gone: with the default age limit a
-    // second start would take over the lock of a program that has run for a while.
+    // A lock is stale only when its process is gone, never because of its age: where
+    // the file system offers no native lock (some network folders) the default age
+    // limit would let a second start take over the lock of a long-running program.
     m_lock->setStaleLockTime(0);
 }
 
