@@ -83,6 +83,13 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setUsesScrollButtons(true);
     TabStrip1->setElideMode(Qt::ElideNone);
+    // Compact tabs, so that most of the fifteen bands are in sight at once.
+    TabStrip1->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 4px 6px; margin-right: 1px; border: 1px solid #a3abbb; border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e3e6ed; color: #3a4150; }"
+        "QTabBar::tab:selected { background: #ffffff; color: #10204a; border-top: 2px solid #3c6fb6; }"
+        "QTabBar::tab:hover:!selected { background: #eef2f9; }"
+        "QTabWidget::pane { border: 1px solid #a3abbb; background: #fbfbfd; }"));
     for (int k = 1; k <= BandLabels::Count; ++k)
         TabStrip1->addTab(buildPanel(k), BandLabels::label(k));
 
@@ -116,7 +123,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setSpacing(14);
     layout->addWidget(buildGeneralFields(), 5);
     layout->addWidget(separator);
-    layout->addLayout(right, 6);
+    layout->addLayout(right, 7);
 
     connect(chameleonButton1, &QPushButton::clicked, this, &Form2::onSpremi);
     connect(chameleonButton2, &QPushButton::clicked, this, &Form2::onIzmjeni);
@@ -141,7 +148,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
 
     // The dialog sees every key before its fields.
     qApp->installEventFilter(this);
-    resize(sizeHint().expandedTo(QSize(1120, 560)));
+    resize(sizeHint().expandedTo(QSize(1240, 560)));
 }
 
 Form2::~Form2()

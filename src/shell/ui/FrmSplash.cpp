@@ -142,7 +142,7 @@ QPixmap FrmSplash::picture()
     tag.setPixelSize(15);
     p.setFont(tag);
     p.setPen(QColor(0xbf, 0xd4, 0xf2));
-    p.drawText(QRectF(188, 76, 250, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VHF · UHF · SHF contest log"));
+    p.drawText(QRectF(188, 76, 250, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VHF · UHF · SHF"));
 
     // A few stars.
     p.setPen(Qt::NoPen);
