@@ -2,6 +2,9 @@
 
 #include "contest/BandLabels.h"
 
+#include "platform/UtcClock.h"
+
+#include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -10,6 +13,42 @@
 QString ContestSettings::firstBand() const
 {
     return bandList.isEmpty() ? QString() : bandList.first().trimmed();
+}
+
+QString ContestSettings::todayText()
+{
+    return QDate::currentDate().toString(QString::fromLatin1(LogFormats::DateFormat));
+}
+
+void clearForNewContest(ContestSettings &s)
+{
+    for (QString *f : {&s.nazivNatjecanja, &s.pozivniZnak, &s.ime, &s.lokator, &s.adresa, &s.klub,
+                       &s.operatori, &s.ime1, &s.pozivniZnak1, &s.adresa1, &s.adresa2, &s.postanskiBroj1,
+                       &s.mjesto1, &s.drzava1, &s.telefBroj1, &s.homeBbs1})
+        f->clear();
+    for (int k = 0; k < int(s.bands.size()); ++k) {
+        BandSettings &b = s.bands[k];
+        for (QString *f : {&b.kategorija, &b.band, &b.snaga, &b.rx, &b.tx, &b.antena, &b.visinaAntene,
+                           &b.nadmorska, &b.komentar})
+            f->clear();
+        b.transOsc = QStringLiteral("0");
+    }
+    s.bands[1].band = BandLabels::label(1);
+}
+
+QString missingRequiredField(const ContestSettings &s, int k, bool forUpdate)
+{
+    if (k < 1 || k > BandLabels::Count || s.bands.at(k).snaga.trimmed().isEmpty())
+        return QStringLiteral("Snaga");
+    if (forUpdate)
+        return {};
+    if (s.nazivNatjecanja.trimmed().isEmpty())
+        return QStringLiteral("NazivNatjecanja");
+    if (s.pozivniZnak.trimmed().isEmpty())
+        return QStringLiteral("PozivniZnak");
+    if (s.lokator.trimmed().isEmpty())
+        return QStringLiteral("Lokator");
+    return {};
 }
 
 namespace ContestSettingsTable {
@@ -102,11 +141,15 @@ bool load(QSqlDatabase db, ContestSettings &s, QString *error)
         }
         const QString storedBand = q.value(QStringLiteral("Band")).toString();
         s.bandList.append(storedBand);
-        if (const int n = BandLabels::number(storedBand.trimmed()); n > 0)
-            k = n;
+        // A row of an unknown band goes to the unused slot 0 rather than into the
+        // panel of the band read before it.
+        k = BandLabels::number(storedBand.trimmed());
         s.nazivNatjecanja = text(q, "NazivNatjecanja");
-        s.trajeOd = text(q, "TrajeOd");
-        s.trajeDo = text(q, "TrajeDo");
+        for (auto [column, field] : {std::pair{"TrajeOd", &s.trajeOd}, std::pair{"TrajeDo", &s.trajeDo}}) {
+            const QDate d = LogFormats::parseDate(text(q, column));
+            if (d.isValid())
+                *field = d.toString(QString::fromLatin1(LogFormats::DateFormat));
+        }
         s.pozivniZnak = text(q, "PozivniZnak");
         s.ime = text(q, "Ime");
         s.adresa = text(q, "Adresa");

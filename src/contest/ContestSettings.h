@@ -10,7 +10,7 @@ struct BandSettings
     QString kategorija;   // Text4(k)
     QString band;         // Text5(k), the band label
     QString snaga;        // Text21(k), power in W; empty means "no stored row"
-    QString transOsc;     // Text22(k)
+    QString transOsc = QStringLiteral("0"); // Text22(k), "0" until something else is entered
     QString rx;           // Text23(k)
     QString tx;           // Text24(k)
     QString antena;       // Text25(k)
@@ -25,8 +25,9 @@ struct BandSettings
 struct ContestSettings
 {
     QString nazivNatjecanja; // Text1
-    QString trajeOd;         // DTPicker1, stored as yyyy-MM-dd
-    QString trajeDo;         // DTPicker2
+    // DTPicker1/DTPicker2 as yyyy-MM-dd; a fresh state starts with today's date.
+    QString trajeOd = todayText();
+    QString trajeDo = todayText();
     QString pozivniZnak;     // Text6
     QString ime;             // Text7
     QString lokator;         // Text8, the own locator
@@ -48,7 +49,19 @@ struct ContestSettings
 
     // Band label of the first entry of the band list, trimmed (what the main window selects).
     QString firstBand() const;
+
+    static QString todayText();
 };
+
+// Empties the state for a new contest: every text field (band fields included) becomes
+// empty, band 1 carries its label, every transverter field "0"; the dates, the modes
+// and the band list keep their values.
+void clearForNewContest(ContestSettings &settings);
+
+// Which required field is missing before the row of band k may be added: the power,
+// then the contest name, the call sign and the own locator, in this order. Empty when
+// nothing is missing. `forUpdate` checks the power only, as rewriting a row does.
+QString missingRequiredField(const ContestSettings &settings, int k, bool forUpdate);
 
 namespace ContestSettingsTable {
 
@@ -57,7 +70,10 @@ const QStringList &columns();
 
 // Loads the settings from `postavke` into `settings` as the dialog's load does: with
 // no rows nothing changes; otherwise the band list is rebuilt and the general fields
-// end with the values of the last row. Returns false and sets `error` on a failing statement.
+// end with the values of the last row. A row whose Band is none of the fifteen labels
+// is listed but fills no band panel, so it cannot overwrite another band's data. An
+// empty or unreadable date keeps the date held before. Returns false and sets `error`
+// on a failing statement.
 bool load(QSqlDatabase db, ContestSettings &settings, QString *error = nullptr);
 
 // Adds the row of band `k` with the current general fields (each value followed by

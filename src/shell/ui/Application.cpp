@@ -3,12 +3,16 @@
 #include "callinfo/StationImportCli.h"
 #include "export/ExportCli.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SingleInstance.h"
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
+#include "shell/ui/FrmSplash.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
@@ -78,6 +82,38 @@ bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool crea
     return true;
 }
 
+// Splash, then the main window. The single-instance rule is checked after the splash
+// and before the main window exists, so that a second program on the same folder
+// ends without opening any database.
+int runWindows(QCoreApplication &app)
+{
+    SingleInstance instance(ProgramFolder::path());
+    std::unique_ptr<Form1> mainWindow;
+
+    auto *splash = new FrmSplash;
+    QObject::connect(splash, &FrmSplash::finished, splash, [&] {
+        if (!instance.tryAcquire()) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        mainWindow = std::make_unique<Form1>();
+        mainWindow->show();
+        // For start-up measurements: one line once the main window is up.
+        if (qEnvironmentVariableIsSet("BRELOG_STARTUP_MARK")) {
+            QTimer::singleShot(0, mainWindow.get(), [] {
+                std::fputs("BRELOG_STARTUP_MARK main window shown\n", stdout);
+                std::fflush(stdout);
+            });
+        }
+    });
+    splash->adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
+    splash->show();
+    splash->start();
+    return app.exec();
+}
+
 }
 
 int runApplication(int argc, char *argv[])
@@ -104,10 +140,7 @@ int runApplication(int argc, char *argv[])
     }
     if (!prepareFolder(parser, o, true))
         return 2;
-
-    Form1 window;
-    window.show();
-    return app->exec();
+    return runWindows(*app);
 }
 
 }

@@ -1,0 +1,233 @@
+#include "contest/ContestFiles.h"
+
+#include "contestlog/ContestDatabase.h"
+#include "contestlog/ContestSession.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SqliteDatabase.h"
+#include "platform/UtcClock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <filesystem>
+#include <system_error>
+
+namespace ContestFiles {
+
+namespace {
+
+void setError(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+}
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// Replaces `target` by `source` in one step (rename over the old file), so that at
+// every moment one complete file carries the working name.
+bool replaceFile(const QString &source, const QString &target, QString *error)
+{
+    std::error_code ec;
+    std::filesystem::rename(fsPath(source), fsPath(target), ec);
+    if (ec) {
+        setError(error, QStringLiteral("%1: %2").arg(target, QString::fromStdString(ec.message())));
+        return false;
+    }
+    return true;
+}
+
+// A consistent copy of the working file: through the open connection when there is
+// one, otherwise through a connection of its own.
+bool copyWorkingFile(const QString &target, QString *error)
+{
+    ContestSession &session = ContestSession::instance();
+    if (session.isOpen())
+        return SqliteDatabase::copyTo(session.database(), target, error);
+    QSqlDatabase db = SqliteDatabase::open(session.path(), QStringLiteral("contest-copy"), error, false);
+    if (!db.isValid())
+        return false;
+    const bool ok = SqliteDatabase::copyTo(db, target, error);
+    SqliteDatabase::close(db);
+    return ok;
+}
+
+bool copyDatabaseFile(const QString &source, const QString &target, QString *error)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("contest-source-%1").arg(++counter);
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(source);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            setError(error, db.lastError().text());
+        else
+            ok = SqliteDatabase::copyTo(db, target, error);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+bool reopen(QString *error)
+{
+    QString reason;
+    if (ContestSession::instance().open(&reason))
+        return true;
+    if (error && error->isEmpty())
+        *error = reason;
+    return false;
+}
+
+// A journal left beside the old working file must not be rolled into its successor.
+void removeJournal(const QString &path)
+{
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+}
+
+QString backupFolder()
+{
+    return ProgramFolder::file(QStringLiteral("BackUp"));
+}
+
+QString copyPath(const QString &contestName)
+{
+    return QDir(backupFolder()).filePath(contestName.trimmed() + QStringLiteral(".mdb"));
+}
+
+bool isValidCopyName(const QString &contestName)
+{
+    const QString n = contestName.trimmed();
+    if (n.isEmpty() || n == QLatin1String(".") || n == QLatin1String(".."))
+        return false;
+    for (const QChar c : n) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            return false;
+    }
+    // Windows refuses names that end in a dot and the device names, with any extension.
+    if (n.endsWith(QLatin1Char('.')))
+        return false;
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (reserved.match(n).hasMatch())
+        return false;
+    return QFile::encodeName(n).size() + 4 <= 255;
+}
+
+QString freeAutosavePath()
+{
+    const QString stamp = UtcClock::instance()->nowUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QDir dir(backupFolder());
+    QString path = dir.filePath(QStringLiteral("autosave-%1.mdb").arg(stamp));
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo::exists(path + QStringLiteral(".part")); ++n)
+        path = dir.filePath(QStringLiteral("autosave-%1-%2.mdb").arg(stamp).arg(n));
+    return path;
+}
+
+CopyResult saveContestCopy(const QString &contestName, QString *error)
+{
+    if (!isValidCopyName(contestName)) {
+        setError(error, QStringLiteral("\"%1\" is not a valid file name").arg(contestName.trimmed()));
+        return CopyResult::InvalidName;
+    }
+    if (!QDir().mkpath(backupFolder())) {
+        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
+        return CopyResult::Failed;
+    }
+    return copyWorkingFile(copyPath(contestName), error) ? CopyResult::Saved : CopyResult::Failed;
+}
+
+NewContestResult createContestDatabase(const BeforeClose &beforeClose)
+{
+    NewContestResult r;
+    ContestSession &session = ContestSession::instance();
+    const QString path = session.path();
+
+    if (QFileInfo::exists(path)) {
+        if (!QDir().mkpath(backupFolder())) {
+            r.error = QStringLiteral("%1: cannot create the folder").arg(backupFolder());
+            return r;
+        }
+        const QString save = freeAutosavePath();
+        bool saved = copyWorkingFile(save, &r.error);
+        // A working file SQLite cannot read is kept byte for byte; it is closed.
+        if (!saved && !session.isOpen())
+            saved = QFile::copy(path, save);
+        if (!saved)
+            return r;
+        r.error.clear();
+        r.autosavePath = save;
+    }
+
+    const QString fresh = path + QStringLiteral(".new");
+    QFile::remove(fresh);
+    if (!ContestDatabase::createFile(fresh, &r.error)) {
+        QFile::remove(fresh);
+        return r;
+    }
+    if (beforeClose)
+        beforeClose();
+    session.close();
+    removeJournal(path);
+    if (!replaceFile(fresh, path, &r.error)) {
+        QFile::remove(fresh);
+        reopen(&r.error);
+        return r;
+    }
+    r.ok = reopen(&r.error);
+    return r;
+}
+
+OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &beforeClose)
+{
+    OpenResult r;
+    ContestSession &session = ContestSession::instance();
+    const QString path = session.path();
+    if (chosenPath.isEmpty()) {
+        r.error = QStringLiteral("no file chosen");
+        return r;
+    }
+    if (!ContestDatabase::isContestDatabase(chosenPath, &r.error))
+        return r;
+
+    if (QFileInfo(chosenPath).canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
+        // The working file itself: nothing to copy, the log is read afresh.
+        if (beforeClose)
+            beforeClose();
+        r.reopened = true;
+        r.ok = reopen(&r.error);
+        return r;
+    }
+
+    const QString incoming = path + QStringLiteral(".incoming");
+    QFile::remove(incoming);
+    if (!copyDatabaseFile(chosenPath, incoming, &r.error)) {
+        QFile::remove(incoming);
+        if (!session.isOpen())
+            r.reopened = reopen(&r.error);
+        return r;
+    }
+    if (beforeClose)
+        beforeClose();
+    session.close();
+    r.reopened = true;
+    removeJournal(path);
+    if (!replaceFile(incoming, path, &r.error)) {
+        QFile::remove(incoming);
+        reopen(&r.error);
+        return r;
+    }
+    r.ok = reopen(&r.error);
+    return r;
+}
+
+}

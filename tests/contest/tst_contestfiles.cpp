@@ -1,0 +1,307 @@
+// New contest, contest copies and opening a copy, on a temporary program folder.
+#include "TestSupport.h"
+
+#include "contest/ContestFiles.h"
+#include "contest/ContestSettingsStore.h"
+#include "contest/ui/ContestFileCommands.h"
+#include "contestlog/ContestDatabase.h"
+#include "contestlog/ContestSession.h"
+#include "contestlog/LogStore.h"
+#include "controls/ui/ChameleonButton.h"
+#include "platform/SqliteDatabase.h"
+#include "platform/UtcClock.h"
+#include "shell/ui/MessageWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+class FixedClock : public UtcClock
+{
+public:
+    QDateTime now{QDate(2026, 5, 2), QTime(14, 3, 9), Qt::UTC};
+    QDateTime nowUtc() const override { return now; }
+};
+
+// Rows of `table` in the file at `path`, read through a connection of the test's own.
+int countRows(const QString &path, const QString &table)
+{
+    QString error;
+    QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-count"), &error, false);
+    if (!db.isValid())
+        return -1;
+    int n = -1;
+    {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && q.next())
+            n = q.value(0).toInt();
+    }
+    SqliteDatabase::close(db);
+    return n;
+}
+
+bool addQsos(QSqlDatabase db, int count, const QString &prefix = QStringLiteral("9A"))
+{
+    LogStore log(db);
+    for (int i = 1; i <= count; ++i)
+        if (!log.insert(TestSupport::sampleQso(QStringLiteral("%1%2AA").arg(prefix).arg(i),
+                                               QStringLiteral("144 MHz"), i)))
+            return false;
+    return true;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}
+
+class TestContestFiles : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<ContestFileCommands> m_commands;
+    FixedClock m_clock;
+
+    QString working() const { return m_folder->file(QStringLiteral("contest.mdb")); }
+    QSqlDatabase db() const { return ContestSession::instance().database(); }
+    QStringList backups() const
+    {
+        return QDir(m_folder->file(QStringLiteral("BackUp"))).entryList(QDir::Files, QDir::Name);
+    }
+    // The log can still be written through the program-wide connection.
+    bool logUsable() const { return ContestSession::instance().isOpen() && addQsos(db(), 1, QStringLiteral("S5")); }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TempProgramFolder>();
+        QVERIFY(TestSupport::addBands(working(), {3, 4}));
+        QVERIFY(ContestSession::instance().open());
+        QVERIFY(addQsos(db(), 2));
+        ContestSettingsStore::instance().discard();
+        UtcClock::setInstance(&m_clock);
+        m_commands = std::make_unique<ContestFileCommands>(nullptr);
+    }
+
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            w->close();
+        QApplication::processEvents();
+        m_commands.reset();
+        ContestFileCommands::openFileDialog = nullptr;
+        UtcClock::setInstance(nullptr);
+        ContestSettingsStore::instance().discard();
+        ContestSession::instance().close();
+        m_folder.reset();
+    }
+
+    void newContestYesKeepsTheOldLogInAnAutosave()
+    {
+        QSignalSpy closing(m_commands.get(), &ContestFileCommands::aboutToReplaceWorkingFile);
+        QSignalSpy created(m_commands.get(), &ContestFileCommands::newContestCreated);
+        MessageWindow *warning = m_commands->newContest();
+        QVERIFY(warning && warning->isVisible());
+        QCOMPARE(warning->objectName(), QStringLiteral("Form8"));
+        QVERIFY(warning->text().startsWith(QStringLiteral("UPOZORENJE:")));
+        // The contest data are emptied before the answer.
+        QVERIFY(ContestSettingsStore::instance().settings().lokator.isEmpty());
+
+        QTest::mouseClick(warning->button(QStringLiteral("chameleonButton1")), Qt::LeftButton);
+
+        QCOMPARE(backups(), QStringList(QStringLiteral("autosave-20260502-140309.mdb")));
+        const QString autosave = m_folder->file(QStringLiteral("BackUp/autosave-20260502-140309.mdb"));
+        QVERIFY(ContestDatabase::isContestDatabase(autosave, nullptr));
+        QCOMPARE(countRows(autosave, QStringLiteral("takmicenje")), 2);
+        QCOMPARE(countRows(autosave, QStringLiteral("postavke")), 2);
+        QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 0);
+        QCOMPARE(countRows(working(), QStringLiteral("postavke")), 0);
+        QVERIFY(MessageWindow::find(QStringLiteral("Form9")));
+        QCOMPARE(closing.size(), 1);
+        QCOMPARE(created.size(), 1);
+        QVERIFY(ContestSettingsStore::instance().settings().bandList.isEmpty());
+        QVERIFY(logUsable());
+        QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 1);
+    }
+
+    void newContestNoChangesNothing()
+    {
+        const QString ownLocator = ContestSettingsStore::instance().settings().lokator;
+        QVERIFY(!ownLocator.isEmpty());
+        QSignalSpy created(m_commands.get(), &ContestFileCommands::newContestCreated);
+        MessageWindow *warning = m_commands->newContest();
+        QTest::mouseClick(warning->button(QStringLiteral("chameleonButton2")), Qt::LeftButton);
+
+        QCOMPARE(created.size(), 0);
+        QVERIFY(backups().isEmpty());
+        QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 2);
+        QCOMPARE(countRows(working(), QStringLiteral("postavke")), 2);
+        QCOMPARE(ContestSettingsStore::instance().settings().lokator, ownLocator);
+        QVERIFY(logUsable());
+    }
+
+    void autosaveNeverOverwritesAnExistingFile()
+    {
+        QDir().mkpath(m_folder->file(QStringLiteral("BackUp")));
+        const QString taken = m_folder->file(QStringLiteral("BackUp/autosave-20260502-140309.mdb"));
+        QFile f(taken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("an older autosave");
+        f.close();
+
+        m_commands->createContestDatabase();
+        m_commands->createContestDatabase(); // a second new contest within the same second
+
+        QCOMPARE(readAll(taken), QByteArray("an older autosave"));
+        QCOMPARE(backups(), QStringList({QStringLiteral("autosave-20260502-140309-2.mdb"),
+                                         QStringLiteral("autosave-20260502-140309-3.mdb"),
+                                         QStringLiteral("autosave-20260502-140309.mdb")}));
+        QCOMPARE(countRows(m_folder->file(QStringLiteral("BackUp/autosave-20260502-140309-2.mdb")),
+                           QStringLiteral("takmicenje")),
+                 2);
+        QCOMPARE(countRows(m_folder->file(QStringLiteral("BackUp/autosave-20260502-140309-3.mdb")),
+                           QStringLiteral("takmicenje")),
+                 0);
+    }
+
+    void newContestWithoutAnAutosaveDeletesNothing()
+    {
+        // BackUp cannot be created: a file stands in its place.
+        QFile blocker(m_folder->file(QStringLiteral("BackUp")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSignalSpy created(m_commands.get(), &ContestFileCommands::newContestCreated);
+
+        m_commands->createContestDatabase();
+
+        QCOMPARE(created.size(), 0);
+        QVERIFY(MessageWindow::find(QStringLiteral("Form24")));
+        QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 2);
+        QVERIFY(logUsable());
+    }
+
+    void copyIsSavedUnderTheContestNameAndReplacedByTheNewerOne()
+    {
+        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("  Kup Hrvatske 2026 ");
+        m_commands->saveContestCopy();
+        const QString copy = m_folder->file(QStringLiteral("BackUp/Kup Hrvatske 2026.mdb"));
+        QCOMPARE(countRows(copy, QStringLiteral("takmicenje")), 2);
+        QTRY_VERIFY(!QApplication::topLevelWidgets().isEmpty()); // the progress window
+        QVERIFY(addQsos(db(), 1, QStringLiteral("OE")));
+        m_commands->saveContestCopy();
+        QCOMPARE(backups(), QStringList(QStringLiteral("Kup Hrvatske 2026.mdb")));
+        QCOMPARE(countRows(copy, QStringLiteral("takmicenje")), 3);
+        QVERIFY(logUsable());
+    }
+
+    void contestNameThatIsNoFileNameMakesNoCopy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("slash") << QStringLiteral("Kup 2026/05");
+        QTest::newRow("backslash") << QStringLiteral("a\\b");
+        QTest::newRow("colon") << QStringLiteral("VHF: maj");
+        QTest::newRow("question mark") << QStringLiteral("Kup?");
+        QTest::newRow("device name") << QStringLiteral("con");
+        QTest::newRow("dot dot") << QStringLiteral("..");
+        QTest::newRow("empty") << QStringLiteral("  ");
+    }
+    void contestNameThatIsNoFileNameMakesNoCopy()
+    {
+        QFETCH(QString, name);
+        ContestSettingsStore::instance().settings().nazivNatjecanja = name;
+        m_commands->saveContestCopy();
+        MessageWindow *message = MessageWindow::find(QStringLiteral("Form22"));
+        QVERIFY(message);
+        QCOMPARE(message->text(),
+                 QStringLiteral("Naziv natjecanja nije ispravan naziv datoteke. Kopija nije spremljena."));
+        QVERIFY(backups().isEmpty());
+        QVERIFY(QDir(m_folder->path()).entryList({QStringLiteral("*.mdb*")}, QDir::Files).size() == 1);
+    }
+
+    void openingACopy_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a contest copy") << QStringLiteral("copy") << true;
+        QTest::newRow("an SQLite file of another program") << QStringLiteral("foreign") << false;
+        QTest::newRow("a file that is no database") << QStringLiteral("text") << false;
+        QTest::newRow("a missing file") << QStringLiteral("missing") << false;
+        QTest::newRow("the dialog cancelled") << QStringLiteral("cancel") << false;
+    }
+    void openingACopy()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, opens);
+        QDir().mkpath(m_folder->file(QStringLiteral("BackUp")));
+        QString chosen = m_folder->file(QStringLiteral("BackUp/chosen.mdb"));
+        if (kind == QLatin1String("copy")) {
+            QVERIFY(ContestDatabase::createFile(chosen, nullptr));
+            QSqlDatabase other = SqliteDatabase::open(chosen, QStringLiteral("test-other"), nullptr);
+            QVERIFY(addQsos(other, 5, QStringLiteral("OK")));
+            SqliteDatabase::close(other);
+        } else if (kind == QLatin1String("foreign")) {
+            QSqlDatabase other = SqliteDatabase::open(chosen, QStringLiteral("test-other"), nullptr);
+            QSqlQuery(other).exec(QStringLiteral("CREATE TABLE takmicenje (ID INTEGER, Call TEXT)"));
+            SqliteDatabase::close(other);
+        } else if (kind == QLatin1String("text")) {
+            QFile f(chosen);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("ID,Call\n1,9A1AA\n");
+        } else if (kind == QLatin1String("cancel")) {
+            chosen.clear();
+        }
+        const QByteArray before = readAll(working());
+        QStringList asked;
+        ContestFileCommands::openFileDialog = [&](QWidget *, const QString &, const QString &dir,
+                                                  const QString &filter) {
+            asked << dir << filter;
+            return chosen;
+        };
+        QSignalSpy opened(m_commands.get(), &ContestFileCommands::savedContestOpened);
+
+        m_commands->openSavedContest();
+
+        QCOMPARE(asked, QStringList({m_folder->file(QStringLiteral("BackUp")) + QLatin1Char('/'),
+                                     QStringLiteral("*.mdb")}));
+        QCOMPARE(opened.size(), opens ? 1 : 0);
+        QCOMPARE(bool(MessageWindow::find(QStringLiteral("Form11"))), opens);
+        QCOMPARE(bool(MessageWindow::find(QStringLiteral("Form7"))), !opens);
+        if (opens) {
+            QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 5);
+            QCOMPARE(countRows(chosen, QStringLiteral("takmicenje")), 5); // the copy itself stays
+        } else {
+            QCOMPARE(readAll(working()), before);
+        }
+        QVERIFY(logUsable());
+        QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), opens ? 6 : 3);
+    }
+
+    void openedCopyBringsItsOwnContestData()
+    {
+        QDir().mkpath(m_folder->file(QStringLiteral("BackUp")));
+        const QString chosen = m_folder->file(QStringLiteral("BackUp/other.mdb"));
+        QVERIFY(ContestDatabase::createFile(chosen, nullptr));
+        QVERIFY(TestSupport::addBands(chosen, {9}, TestSupport::sampleSettings(QStringLiteral("JN65TW"))));
+        QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN85AB"));
+        ContestFileCommands::openFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return chosen;
+        };
+        m_commands->openSavedContest();
+        QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN65TW"));
+        QCOMPARE(ContestSettingsStore::instance().settings().firstBand(), QStringLiteral("10 GHz"));
+    }
+};
+
+QTEST_MAIN(TestContestFiles)
+#include "tst_contestfiles.moc"
