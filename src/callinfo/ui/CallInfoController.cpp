@@ -21,9 +21,10 @@ CallInfoController::CallInfoController(EntryLine &entry, QObject *parent)
 
 CallInfoController::~CallInfoController()
 {
-    if (m_listAttached && m_entry.DataGrid2) {
-        m_entry.DataGrid2->removeEventFilter(this);
-        m_entry.DataGrid2->setModel(nullptr);
+    // The list may outlive us (or be gone already): leave it without our model.
+    if (m_list) {
+        m_list->removeEventFilter(this);
+        m_list->setModel(nullptr);
     }
 }
 
@@ -250,9 +251,9 @@ void CallInfoController::ClearForEmptyCall()
 void CallInfoController::attachList()
 {
     QTableView *view = m_entry.DataGrid2;
-    if (!view || m_listAttached)
+    if (!view || m_list)
         return;
-    m_listAttached = true;
+    m_list = view;
     view->setModel(m_model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -264,10 +265,10 @@ void CallInfoController::attachList()
 
 bool CallInfoController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_entry.DataGrid2 && event->type() == QEvent::KeyPress) {
+    if (m_list && watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const QModelIndex current = m_entry.DataGrid2->currentIndex();
+            const QModelIndex current = m_list->currentIndex();
             if (current.isValid())
                 pickRow(current.row());
             return true;

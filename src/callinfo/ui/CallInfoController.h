@@ -2,6 +2,7 @@
 #include "callinfo/KnownStations.h"
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -69,5 +70,5 @@ private:
     std::shared_ptr<const PrefixTables> m_tables;
     KnownStations m_stations;
     KnownStationsModel *m_model = nullptr;
-    bool m_listAttached = false;
+    QPointer<class QTableView> m_list; // DataGrid2 once it shows our model
 };
