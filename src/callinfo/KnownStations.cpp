@@ -7,7 +7,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
-#include <functional>
+#include <cstring>
 
 namespace {
 
@@ -124,6 +124,8 @@ void KnownStations::sortAndIndex()
     });
     m_searchText.clear();
     m_lineStart.clear();
+    m_lastNeedle.clear();
+    m_lastRows.clear();
     m_positionOfId.clear();
     m_positionOfCall.clear();
     m_lineStart.reserve(m_stations.size() + 1);
@@ -169,20 +171,38 @@ KnownStations::Result KnownStations::find(const QString &text) const
         return r;
     }
     const char *begin = m_searchText.constData();
-    const char *end = begin + m_searchText.size();
-    const std::boyer_moore_horspool_searcher searcher(needle.cbegin(), needle.cend());
-    int line = 0;
-    const char *from = begin;
-    while (from < end) {
-        const char *hit = std::search(from, end, searcher);
-        if (hit == end)
-            break;
-        const int offset = int(hit - begin);
-        while (m_lineStart.at(line + 1) <= offset)
-            ++line;
-        r.rows.append(line);
-        from = begin + m_lineStart.at(line + 1); // one row per station
+    // Typing mostly adds a character: every station that contains the longer text
+    // contains the shorter one too, so only the previous hits need a look.
+    if (!m_lastNeedle.isEmpty() && needle.contains(m_lastNeedle)) {
+        r.rows.reserve(m_lastRows.size());
+        for (int line : std::as_const(m_lastRows)) {
+            const int from = m_lineStart.at(line);
+            const int length = m_lineStart.at(line + 1) - 1 - from;
+            if (memmem(begin + from, size_t(length), needle.constData(), size_t(needle.size())))
+                r.rows.append(line);
+        }
+    } else {
+        const int total = int(m_searchText.size());
+        int line = 0;
+        int from = 0;
+        while (from < total) {
+            const void *hit = memmem(begin + from, size_t(total - from), needle.constData(), size_t(needle.size()));
+            if (!hit)
+                break;
+            const int offset = int(static_cast<const char *>(hit) - begin);
+            // The next line start above the hit: a galloping step, then a binary search.
+            int step = 1;
+            while (line + step < m_lineStart.size() - 1 && m_lineStart.at(line + step) <= offset)
+                step *= 2;
+            const auto first = m_lineStart.cbegin() + line + 1;
+            const auto last = m_lineStart.cbegin() + std::min<qsizetype>(line + step + 1, m_lineStart.size());
+            line = int(std::upper_bound(first, last, offset) - m_lineStart.cbegin()) - 1;
+            r.rows.append(line);
+            from = m_lineStart.at(line + 1); // one row per station
+        }
     }
+    m_lastNeedle = needle;
+    m_lastRows = r.rows;
     return r;
 }
 

@@ -88,6 +88,9 @@ private:
     // small strings.
     QByteArray m_searchText;
     QVector<int> m_lineStart;
+    // The latest search, which the next one narrows when its text contains this one.
+    mutable QByteArray m_lastNeedle;
+    mutable QVector<int> m_lastRows;
     QHash<qint64, int> m_positionOfId;
     QHash<QString, int> m_positionOfCall; // trimmed call -> first position
 };

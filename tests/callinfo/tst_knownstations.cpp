@@ -115,6 +115,22 @@ private slots:
         QCOMPARE(calls(store, store.find(text)), found);
     }
 
+    void successiveSearchesMatchFreshSearches()
+    {
+        // Each keystroke's search may start from the previous result; it must find what
+        // a search from scratch finds, also after the stations changed.
+        fill(m_path, {{"S51A", "JN76"}, {"S52S5", "JN76"}, {"9A/S5", "JN75"}, {"DL5S", "JO62"}});
+        KnownStations store;
+        QVERIFY(store.open(m_path));
+        QCOMPARE(calls(store, store.find("S5")), (QStringList{"9A/S5 ", "S51A ", "S52S5 "}));
+        QCOMPARE(calls(store, store.find("S5 ")), (QStringList{"9A/S5 ", "S52S5 "}));
+        QCOMPARE(calls(store, store.find("5")), (QStringList{"9A/S5 ", "DL5S ", "S51A ", "S52S5 "}));
+        QCOMPARE(calls(store, store.find("5S")), QStringList{"DL5S "});
+        QVERIFY(store.add("S55S", "JN76"));
+        QCOMPARE(calls(store, store.find("5S")), (QStringList{"DL5S ", "S55S "}));
+        QCOMPARE(calls(store, store.find("55S")), (QStringList{"S55S "}));
+    }
+
     void startListsEveryStationAndRemembersTheFirst()
     {
         fill(m_path, {{"S51A", "JN76TO"}, {"9A1AA", "JN75AB"}});

@@ -99,6 +99,23 @@ private slots:
         QCOMPARE(calls(rows), (QStringList{"9A1AA@JN75AB", "S5_1@JN76AA", "S51A@JN76TO", "S51A@JN76TP"}));
     }
 
+    void searchWindowsCarryTheirNamesOnce_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("MsBox1") << int(MsBox::Kind::ByCall);
+        QTest::newRow("MsBox2") << int(MsBox::Kind::ByLocator);
+    }
+    void searchWindowsCarryTheirNamesOnce()
+    {
+        QFETCH(int, kind);
+        FakeMainWindow main;
+        MsBox box(MsBox::Kind(kind), main);
+        for (const char *name : {"Label1", "Text1", "chameleonButton1"})
+            QCOMPARE(box.findChildren<QWidget *>(QString::fromLatin1(name)).size(), 1);
+        QCOMPARE(box.findChild<QWidget *>(QStringLiteral("chameleonButton1"))->property("text").toString(),
+                 QStringLiteral("Odustani"));
+    }
+
     void typingSearchesInCapitalsOnEveryChange()
     {
         FakeMainWindow main;
