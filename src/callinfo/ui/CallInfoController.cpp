@@ -1,21 +1,239 @@
 #include "callinfo/ui/CallInfoController.h"
 
+#include "callinfo/PrefixTables.h"
+#include "callinfo/WorkedDxcc.h"
+#include "callinfo/ui/KnownStationsModel.h"
 #include "contestlog/ui/EntryLine.h"
+#include "platform/ProgramFolder.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
 
-// Country data and known stations are not wired yet: the lookups leave the displays
-// as they are, and the empty-call step blanks them.
-CallInfoController::CallInfoController(EntryLine &entry, QObject *parent) : QObject(parent), m_entry(entry) {}
-CallInfoController::~CallInfoController() = default;
+CallInfoController::CallInfoController(EntryLine &entry, QObject *parent)
+    : QObject(parent), m_entry(entry), m_model(new KnownStationsModel(m_stations, this))
+{
+}
 
-void CallInfoController::start() {}
-void CallInfoController::LookupPrefix() {}
-void CallInfoController::LookupPrefixForEdit() {}
-void CallInfoController::CheckNewDxcc() {}
-void CallInfoController::FindKnownStations() {}
-void CallInfoController::RememberKnownStation() {}
-void CallInfoController::UpdateKnownStation() {}
+CallInfoController::~CallInfoController()
+{
+    // The list may outlive us (or be gone already): leave it without our model.
+    if (m_list) {
+        m_list->removeEventFilter(this);
+        m_list->setModel(nullptr);
+    }
+}
+
+void CallInfoController::start()
+{
+    if (!m_tables)
+        m_tables = PrefixTables::load(ProgramFolder::file(QStringLiteral("znakovi.mdb")));
+    for (QLabel *l : {m_entry.Label26, m_entry.Label32})
+        if (l)
+            l->hide();
+    QString error;
+    if (!m_stations.open(ProgramFolder::file(QStringLiteral("evidencija.mdb")), &error))
+        emit knownStationsError(error);
+    attachList();
+    FindKnownStations();
+}
+
+void CallInfoController::setPrefixTables(std::shared_ptr<const PrefixTables> tables)
+{
+    m_tables = std::move(tables);
+}
+
+const PrefixTables *CallInfoController::tables()
+{
+    if (!m_tables)
+        m_tables = PrefixTables::load(ProgramFolder::file(QStringLiteral("znakovi.mdb")));
+    return m_tables.get();
+}
+
+QString CallInfoController::callField() const
+{
+    return m_entry.Text2 ? m_entry.Text2->text() : QString();
+}
+
+namespace {
+
+void setText(QLabel *label, const QString &text)
+{
+    if (label)
+        label->setText(text);
+}
+
+void setShown(QLabel *label, bool shown)
+{
+    if (label)
+        label->setVisible(shown);
+}
+
+}
+
+void CallInfoController::LookupPrefix()
+{
+    const PrefixTables *t = tables();
+    if (t->prefixes().isEmpty())
+        return;
+    const QString call = callField();
+    if (call.isEmpty())
+        return;
+    // Only a field content that is itself a prefix changes the state, so while a call
+    // is typed the longest leading part that is a prefix stays in force.
+    const int row = t->firstPrefixRow(call);
+    if (row >= 0) {
+        m_entry.Text26 = t->prefixes().at(row).prefix;
+        m_entry.Text27 = t->prefixes().at(row).masterPrefix;
+    }
+    if (const PrefixTables::Country *c = t->country(m_entry.Text27)) {
+        setText(m_entry.Label17, c->name);
+        setText(m_entry.Label18, c->cqZone);
+        setText(m_entry.Label19, c->iaruZone);
+        setText(m_entry.Label26, c->isStarred);
+    }
+}
+
+void CallInfoController::LookupPrefixForEdit()
+{
+    setShown(m_entry.Label17, false);
+    setShown(m_entry.Label18, false);
+    setShown(m_entry.Label19, false);
+    setShown(m_entry.Label29, true);
+    setShown(m_entry.Label30, true);
+    setShown(m_entry.Label31, true);
+    const PrefixTables *t = tables();
+    if (t->prefixes().isEmpty())
+        return;
+    const QString call = callField();
+    const QString candidates[4] = {call.left(1), call.left(2), call.left(3), call.left(4)};
+    const int row = t->firstPrefixRowOfAny(candidates, 4);
+    if (row >= 0) {
+        m_entry.Text29 = m_entry.Text26 = t->prefixes().at(row).prefix;
+        m_entry.Text30 = m_entry.Text27 = t->prefixes().at(row).masterPrefix;
+    }
+    if (const PrefixTables::Country *c = t->country(m_entry.Text30)) {
+        for (QLabel *l : {m_entry.Label29, m_entry.Label17})
+            setText(l, c->name);
+        for (QLabel *l : {m_entry.Label30, m_entry.Label18})
+            setText(l, c->cqZone);
+        for (QLabel *l : {m_entry.Label31, m_entry.Label19})
+            setText(l, c->iaruZone);
+        for (QLabel *l : {m_entry.Label32, m_entry.Label26})
+            setText(l, c->isStarred);
+    }
+}
+
+void CallInfoController::CheckNewDxcc()
+{
+    setShown(m_entry.Label25, false);
+    m_entry.Text5 = m_entry.Label17 ? m_entry.Label17->text().trimmed() : QString();
+    const WorkedDxcc::Marker m =
+        WorkedDxcc::newCountryMarker(m_entry.bandLog, m_entry.Text5, m_entry.serialAsNumber());
+    if (m.keep)
+        return;
+    m_entry.Text24 = m.marker;
+    setShown(m_entry.Label25, m.isNew);
+}
+
+void CallInfoController::showResult(const KnownStations::Result &result)
+{
+    if (result.size(m_stations.size()) == 0)
+        return; // the list keeps what it had
+    m_model->setResult(result);
+    m_entry.Text31 = QString::number(m_stations.at(result.at(0)).id);
+}
+
+void CallInfoController::FindKnownStations()
+{
+    showResult(m_stations.find(callField()));
+}
+
+void CallInfoController::RememberKnownStation()
+{
+    const KnownStations::Result r = m_stations.find(m_entry.Text28);
+    if (r.size(m_stations.size()) > 0
+        && m_stations.at(r.at(0)).pozivni.trimmed() == m_entry.Text28.trimmed())
+        return;
+    AddKnownStation();
+}
+
+void CallInfoController::AddKnownStation()
+{
+    if (m_entry.Text28.trimmed().isEmpty())
+        return; // a station without a call is no known station
+    const QString locator = m_entry.Text8 ? m_entry.Text8->text() : QString();
+    if (!changeStations([&](QString *error) { return m_stations.add(m_entry.Text28, locator, error).has_value(); }))
+        return;
+    FindKnownStations();
+}
+
+void CallInfoController::UpdateKnownStation()
+{
+    const QString call = m_entry.Text28.trimmed();
+    if (call.isEmpty())
+        return;
+    const QString locator = m_entry.Text8 ? m_entry.Text8->text() : QString();
+    // The remembered row is the first of the latest search that found anything. It is
+    // rewritten only when it is this station's own row; otherwise it belongs to another
+    // station, and the edited station's own row is updated, or added when it has none.
+    bool ok = false;
+    const int remembered = m_stations.positionOfId(m_entry.Text31.toLongLong(&ok));
+    qint64 id = -1;
+    if (ok && remembered >= 0 && m_stations.at(remembered).pozivni.trimmed() == call)
+        id = m_stations.at(remembered).id;
+    else if (const int own = m_stations.positionOfCall(call); own >= 0)
+        id = m_stations.at(own).id;
+    const bool changed = changeStations([&](QString *error) {
+        if (id >= 0)
+            return m_stations.update(id, call, locator, error);
+        const std::optional<qint64> added = m_stations.add(call, locator, error);
+        if (added)
+            id = *added;
+        return added.has_value();
+    });
+    if (!changed)
+        return;
+    KnownStations::Result one;
+    one.rows.append(m_stations.positionOfId(id));
+    showResult(one);
+}
+
+bool CallInfoController::changeStations(const std::function<bool(QString *)> &change)
+{
+    // The list holds positions into the store, which a change moves: remember the IDs.
+    const KnownStations::Result shown = m_model->result();
+    QVector<qint64> ids;
+    if (!shown.all) {
+        ids.reserve(shown.rows.size());
+        for (int pos : shown.rows)
+            ids.append(m_stations.at(pos).id);
+    }
+    QString error;
+    const bool ok = change(&error);
+    KnownStations::Result again;
+    again.all = shown.all;
+    for (qint64 id : ids)
+        if (const int pos = m_stations.positionOfId(id); pos >= 0)
+            again.rows.append(pos);
+    std::sort(again.rows.begin(), again.rows.end());
+    m_model->setResult(again);
+    if (!ok)
+        emit knownStationsError(error);
+    return ok;
+}
+
+void CallInfoController::refreshKnownStations()
+{
+    KnownStations::Result r = m_stations.find(callField());
+    if (r.size(m_stations.size()) == 0)
+        r.all = true; // the positions shown before are no longer valid
+    showResult(r);
+}
 
 void CallInfoController::ClearForEmptyCall()
 {
@@ -23,10 +241,49 @@ void CallInfoController::ClearForEmptyCall()
                       m_entry.Label30, m_entry.Label31, m_entry.Label32})
         if (l)
             l->clear();
-    if (m_entry.Label25)
-        m_entry.Label25->hide();
+    setShown(m_entry.Label25, false);
     m_entry.Text5.clear();
     m_entry.Text24.clear();
     m_entry.Text26.clear();
     m_entry.Text27.clear();
+}
+
+void CallInfoController::attachList()
+{
+    QTableView *view = m_entry.DataGrid2;
+    if (!view || m_list)
+        return;
+    m_list = view;
+    view->setModel(m_model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->installEventFilter(this);
+    connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { pickRow(index.row()); });
+}
+
+bool CallInfoController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_list && watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex current = m_list->currentIndex();
+            if (current.isValid())
+                pickRow(current.row());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CallInfoController::pickRow(int row)
+{
+    const KnownStations::Station *s = m_model->station(row);
+    if (!s)
+        return;
+    // Copies: the pick refills the call field, whose searches replace the list.
+    const QString call = s->pozivni.trimmed();
+    const QString locator = s->lokator.trimmed();
+    emit stationPicked(call, locator);
 }

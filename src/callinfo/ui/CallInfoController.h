@@ -1,7 +1,14 @@
 #pragma once
+#include "callinfo/KnownStations.h"
+
 #include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
 
 struct EntryLine;
+class KnownStationsModel;
+class PrefixTables;
 
 // The call-sign information of the main window: DXCC country and zones of the call,
 // the new-country marker and the known-stations list. The log entry calls these
@@ -14,7 +21,9 @@ public:
     explicit CallInfoController(EntryLine &entry, QObject *parent = nullptr);
     ~CallInfoController() override;
 
-    // Start-up: opens the known-stations database and lists every known station.
+    // Start-up: reads the prefix tables of znakovi.mdb, opens (or creates) the
+    // known-stations database evidencija.mdb of the program folder, gives DataGrid2
+    // its model and lists every known station.
     void start();
 
     void LookupPrefix();
@@ -22,16 +31,44 @@ public:
     void CheckNewDxcc();
     void FindKnownStations();
     void RememberKnownStation();
+    void AddKnownStation();
     void UpdateKnownStation();
 
     // The change handler's step for an empty call field: blanks the country, zone and
     // new-country displays and their state fields.
     void ClearForEmptyCall();
 
+    // After the stations changed behind the list (an import): lists the stations that
+    // contain the call field again.
+    void refreshKnownStations();
+
+    KnownStations &knownStations() { return m_stations; }
+    KnownStationsModel *knownStationsModel() const { return m_model; }
+    // Replaces the prefix tables read at start-up (tests build their own).
+    void setPrefixTables(std::shared_ptr<const PrefixTables> tables);
+
 signals:
-    // A known station was picked: the log entry fills call and locator.
+    // A known station was picked (click or Enter on its row): the log entry fills
+    // call and locator, both trimmed.
     void stationPicked(const QString &call, const QString &locator);
+    // A change of the known stations could not be written; nothing was changed.
+    void knownStationsError(const QString &reason);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    const PrefixTables *tables();
+    QString callField() const;
+    void showResult(const KnownStations::Result &result);
+    // Runs a change of the store and keeps the list showing the same stations.
+    bool changeStations(const std::function<bool(QString *)> &change);
+    void pickRow(int row);
+    void attachList();
+
     EntryLine &m_entry;
+    std::shared_ptr<const PrefixTables> m_tables;
+    KnownStations m_stations;
+    KnownStationsModel *m_model = nullptr;
+    QPointer<class QTableView> m_list; // DataGrid2 once it shows our model
 };
