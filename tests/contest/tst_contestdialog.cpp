@@ -326,7 +326,7 @@ private slots:
         QSignalSpy stored(m_dialog.data(), &Form2::settingsStored);
         QTest::mouseClick(button(update ? 2 : 1), Qt::LeftButton);
 
-        MessageWindow *message = MessageWindow::find(QStringLiteral("Form23"));
+        MessageWindow *message = MessageWindow::find(QStringLiteral("Form26"));
         QVERIFY(message);
         QVERIFY2(message->text().contains(QStringLiteral("disk is full")), qPrintable(message->text()));
         QCOMPARE(stored.size(), 0);

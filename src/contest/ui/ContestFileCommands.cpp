@@ -54,7 +54,7 @@ void ContestFileCommands::createContestDatabase()
         emit aboutToReplaceWorkingFile();
     });
     if (!r.ok) {
-        ContestMessages::showFailure(QStringLiteral("Form24"), QString::fromUtf8(ContestMessages::NewContestFailed),
+        ContestMessages::showFailure(QStringLiteral("Form27"), QString::fromUtf8(ContestMessages::NewContestFailed),
                                      r.error);
         if (closed)
             emit workingFileReopened();
@@ -85,7 +85,7 @@ void ContestFileCommands::saveContestCopy()
             QStringLiteral("Naziv natjecanja nije ispravan naziv datoteke. Kopija nije spremljena."));
         break;
     case ContestFiles::CopyResult::Failed:
-        ContestMessages::showFailure(QStringLiteral("Form25"), QString::fromUtf8(ContestMessages::CopyFailed), error);
+        ContestMessages::showFailure(QStringLiteral("Form28"), QString::fromUtf8(ContestMessages::CopyFailed), error);
         break;
     }
 }

@@ -440,7 +440,7 @@ bool Form2::SaveContestSettings()
     }
     QString error;
     if (!ContestSettingsTable::insertBandRow(ContestSession::instance().database(), s, a, &error)) {
-        ContestMessages::showFailure(QStringLiteral("Form23"),
+        ContestMessages::showFailure(QStringLiteral("Form26"),
                                      QString::fromUtf8(ContestMessages::SettingsNotStored), error);
         return false;
     }
@@ -461,7 +461,7 @@ bool Form2::UpdateContestSettings()
     bool found = false;
     QString error;
     if (!ContestSettingsTable::updateBandRow(ContestSession::instance().database(), s, a, &found, &error)) {
-        ContestMessages::showFailure(QStringLiteral("Form23"),
+        ContestMessages::showFailure(QStringLiteral("Form26"),
                                      QString::fromUtf8(ContestMessages::SettingsNotStored), error);
         return false;
     }

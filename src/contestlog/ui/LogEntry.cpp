@@ -681,3 +681,29 @@ void LogEntry::onDatabaseReopened()
     m_store.setDatabase(ContestSession::instance().database());
     invalidateTotals();
 }
+
+void LogEntry::afterNewContest()
+{
+    RefreshLogView();
+    LoadBandList();
+    ResetEntry();
+    ShowPoints();
+    ShowQsoCount();
+    ShowNextSerial();
+    ShowOdx();
+    EnableLogCommands();
+}
+
+void LogEntry::afterSavedContestOpened()
+{
+    // The opened contest brings its own bands and contest data: the band list follows it.
+    LoadBandList();
+    RefreshLogView();
+    ResetEntry();
+    ShowPoints();
+    ShowQsoCount();
+    ShowNextSerial();
+    ShowOdx();
+    hideEditFields();
+    m_entry.Text2->setFocus();
+}

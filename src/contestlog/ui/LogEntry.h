@@ -64,6 +64,10 @@ public:
     void startUp();
     // After the working file was replaced or reopened: the log and totals follow it.
     void onDatabaseReopened();
+    // A new, empty contest replaced the working file.
+    void afterNewContest();
+    // A saved contest became the working file.
+    void afterSavedContestOpened();
 
     void hideEditFields();
     // Connects the grid's row changes (the view and its model must be set up).

@@ -7,7 +7,10 @@
 #include "contestlog/ui/LogTableModel.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "shell/ui/LedClock.h"
+#include "shell/ui/MenuIcons.h"
 #include "shell/ui/MessageWindow.h"
+#include "shell/ui/UtcClockController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,6 +99,9 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     top->addWidget(entryFrame, 1);
     m_clockArea = new QVBoxLayout;
     m_clockArea->setObjectName(QStringLiteral("clockArea"));
+    m_ledClock = new LedClock(central);
+    m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
+    m_clockArea->addStretch();
     top->addLayout(m_clockArea);
     root->addLayout(top);
 
@@ -511,6 +517,7 @@ void Form1::load()
 {
     ApplySelectedLanguage(this);
     copyGridHeaders();
+    meni(menuBar());
     m_callInfo->start();
     QString error;
     if (!ContestSession::instance().open(&error)) {
@@ -520,6 +527,8 @@ void Form1::load()
         MessageWindow::showWindow(w);
     }
     m_log->startUp();
+    // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
+    m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
 }
 
 void Form1::closeDatabases()

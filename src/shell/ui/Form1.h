@@ -4,6 +4,9 @@
 #include <QMainWindow>
 
 class CallInfoController;
+class ContestFileCommands;
+class LedClock;
+class UtcClockController;
 class LogEntry;
 class LogTableModel;
 class QGridLayout;
@@ -25,6 +28,7 @@ public:
     LogEntry &logEntry() { return *m_log; }
     CallInfoController &callInfo() { return *m_callInfo; }
     LogTableModel &logModel() { return *m_model; }
+    UtcClockController &clock() { return *m_clock; }
     // Room at the top right for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
     // Room in the right column under the known stations for the CW keyer panel.
@@ -40,8 +44,6 @@ public:
 signals:
     // After the language changed: loaded windows that follow it relabel themselves.
     void languageChanged();
-    // An export or copy finished: the progress window runs.
-    void progressRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,6 +54,7 @@ private:
     void buildMenus();
     void connectCommands();
     void showProgressWindow();
+    void onContestSettingsStored();
     void buildStyle();
     void setTabOrder();
     void installKeyPreview();
@@ -62,6 +65,9 @@ private:
     LogTableModel *m_model = nullptr;
     CallInfoController *m_callInfo = nullptr;
     LogEntry *m_log = nullptr;
+    ContestFileCommands *m_files = nullptr;
+    LedClock *m_ledClock = nullptr;
+    UtcClockController *m_clock = nullptr;
     QVBoxLayout *m_clockArea = nullptr;
     QVBoxLayout *m_keyerArea = nullptr;
     QList<QLabel *> m_headerLabels;

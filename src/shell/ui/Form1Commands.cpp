@@ -1,12 +1,15 @@
 // The main window's menu commands that open the other windows and tools.
 #include "shell/ui/Form1.h"
 
+#include "contest/ui/ContestFileCommands.h"
+#include "contest/ui/Form2.h"
 #include "contestlog/ui/LogEntry.h"
 #include "export/ui/ExportCommands.h"
 #include "geo/ui/Form14.h"
 #include "i18n/ui/LanguageApplier.h"
 #include "shell/ui/Form4.h"
 #include "shell/ui/Form5.h"
+#include "shell/ui/FrmSplash1.h"
 #include "shell/ui/HelpWindow.h"
 
 #include <QAction>
@@ -26,6 +29,19 @@ void Form1::connectCommands()
         {"hrvat", "hrvatski"}, {"eng", "engleski"}, {"polski", "polski"}, {"slovakian", "slovacki"}};
     for (const auto &[item, word] : languages)
         on(item, [this, w = QString::fromLatin1(word)] { selectLanguage(w); });
+
+    // Contest data and the contest as a whole.
+    on("osobnepostavke", [this] {
+        Form2 *d = Form2::showDialog(this);
+        connect(d, &Form2::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
+    });
+    m_files = new ContestFileCommands(this, this);
+    on("kreiranje", [this] { m_files->newContest(); });
+    on("sprembaze", [this] { m_files->saveContestCopy(); });
+    on("pozivanjebaze", [this] { m_files->openSavedContest(); });
+    connect(m_files, &ContestFileCommands::newContestCreated, m_log, &LogEntry::afterNewContest);
+    connect(m_files, &ContestFileCommands::savedContestOpened, m_log, &LogEntry::afterSavedContestOpened);
+    connect(m_files, &ContestFileCommands::workingFileReopened, m_log, &LogEntry::RefreshLogView);
 
     // The export commands follow the band's contents (EnableLogCommands).
     auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
@@ -50,5 +66,12 @@ void Form1::selectLanguage(const QString &word)
 
 void Form1::showProgressWindow()
 {
-    emit progressRequested();
+    FrmSplash1::showProgress(this);
+}
+
+void Form1::onContestSettingsStored()
+{
+    m_log->LoadBandList();
+    m_log->RefreshLogView();
+    update();
 }
