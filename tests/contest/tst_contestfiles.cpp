@@ -220,16 +220,15 @@ private slots:
     {
         QFETCH(QString, name);
         ContestSettingsStore::instance().settings().nazivNatjecanja = name;
+        const QStringList before = QDir(m_folder->path()).entryList(QDir::Files);
         m_commands->saveContestCopy();
         MessageWindow *message = MessageWindow::find(QStringLiteral("Form22"));
         QVERIFY(message);
         QCOMPARE(message->text(),
                  QStringLiteral("Naziv natjecanja nije ispravan naziv datoteke. Kopija nije spremljena."));
         QVERIFY(backups().isEmpty());
-        // Nothing appeared beside the working file (its journal belongs to it while it is open).
-        QStringList files = QDir(m_folder->path()).entryList({QStringLiteral("*.mdb*")}, QDir::Files);
-        files.removeAll(QStringLiteral("contest.mdb-journal"));
-        QCOMPARE(files, QStringList{QStringLiteral("contest.mdb")});
+        // Nothing appeared beside the working file either.
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), before);
     }
 
     void openingACopy_data()

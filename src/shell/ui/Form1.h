@@ -1,4 +1,5 @@
 #pragma once
+#include "callinfo/ui/LogSearchTarget.h"
 #include "contestlog/ui/EntryLine.h"
 
 #include <QMainWindow>
@@ -17,7 +18,7 @@ class QVBoxLayout;
 // The main window: entry line, band view with totals, call-sign information and the
 // menus. It lays out the controls under their design names and composes the
 // collaborators that own the behaviour.
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, public LogSearchTarget
 {
     Q_OBJECT
 public:
@@ -35,6 +36,11 @@ public:
     QVBoxLayout *keyerArea() const { return m_keyerArea; }
     QAction *action(const QString &objectName) const;
     QMenu *menu(const QString &objectName) const;
+
+    // The log searches: the grid lists what they found, the first QSO loaded for editing.
+    QSqlDatabase database() override;
+    QString band() const override;
+    void showSearchResult(const QVector<QsoRow> &rows) override;
 
     // Copies the captions of the hidden labels Label33..Label44 into the grid headers.
     void copyGridHeaders();

@@ -1,7 +1,11 @@
 // The main window's menu commands that open the other windows and tools.
 #include "shell/ui/Form1.h"
 
+#include "callinfo/ui/CallInfoController.h"
+#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/StationImportCommand.h"
 #include "contest/ui/ContestFileCommands.h"
+#include "contestlog/ContestSession.h"
 #include "contest/ui/Form2.h"
 #include "contestlog/ui/LogEntry.h"
 #include "export/ui/ExportCommands.h"
@@ -29,6 +33,13 @@ void Form1::connectCommands()
         {"hrvat", "hrvatski"}, {"eng", "engleski"}, {"polski", "polski"}, {"slovakian", "slovacki"}};
     for (const auto &[item, word] : languages)
         on(item, [this, w = QString::fromLatin1(word)] { selectLanguage(w); });
+
+    on("uvozstanica", [this] { StationImportCommand(*m_callInfo, this).run(); });
+    // The searches follow the band's contents (EnableLogCommands).
+    connect(m_entry.pozivniznaktrazi, &QAction::triggered, this,
+            [this] { MsBox::open(MsBox::Kind::ByCall, *this, this); });
+    connect(m_entry.trazipolok, &QAction::triggered, this,
+            [this] { MsBox::open(MsBox::Kind::ByLocator, *this, this); });
 
     // Contest data and the contest as a whole.
     on("osobnepostavke", [this] {
@@ -74,4 +85,19 @@ void Form1::onContestSettingsStored()
     m_log->LoadBandList();
     m_log->RefreshLogView();
     update();
+}
+
+QSqlDatabase Form1::database()
+{
+    return ContestSession::instance().database();
+}
+
+QString Form1::band() const
+{
+    return m_entry.band();
+}
+
+void Form1::showSearchResult(const QVector<QsoRow> &rows)
+{
+    m_log->showRowsForEditing(rows);
 }
