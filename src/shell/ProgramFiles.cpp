@@ -35,12 +35,25 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
                                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
             }
         }
-        for (const QString &name : {QStringLiteral("znakovi.mdb"), QStringLiteral("evidencija.mdb")}) {
-            const QString dest = target.filePath(name);
-            if (!QFileInfo::exists(dest) && QFileInfo::exists(source.filePath(name))) {
-                QFile::copy(source.filePath(name), dest);
-                QFile(dest).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        // The prefix database is read-only data: a newer shipped one replaces an older
+        // copy. Known stations are the operator's own and are never replaced.
+        const QString shippedPrefixes = source.filePath(QStringLiteral("znakovi.mdb"));
+        const QString prefixes = target.filePath(QStringLiteral("znakovi.mdb"));
+        if (QFileInfo::exists(shippedPrefixes)
+            && (!QFileInfo::exists(prefixes)
+                || QFileInfo(shippedPrefixes).lastModified() > QFileInfo(prefixes).lastModified())) {
+            const QString part = prefixes + QStringLiteral(".part");
+            QFile::remove(part);
+            if (QFile::copy(shippedPrefixes, part)) {
+                QFile(part).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QFile::remove(prefixes);
+                QFile::rename(part, prefixes);
             }
+        }
+        const QString stations = target.filePath(QStringLiteral("evidencija.mdb"));
+        if (!QFileInfo::exists(stations) && QFileInfo::exists(source.filePath(QStringLiteral("evidencija.mdb")))) {
+            QFile::copy(source.filePath(QStringLiteral("evidencija.mdb")), stations);
+            QFile(stations).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
     }
     const QString contest = target.filePath(QStringLiteral("contest.mdb"));

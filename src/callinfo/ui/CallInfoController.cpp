@@ -42,6 +42,11 @@ void CallInfoController::start()
     FindKnownStations();
 }
 
+void CallInfoController::closeDatabases()
+{
+    m_stations.close();
+}
+
 void CallInfoController::setPrefixTables(std::shared_ptr<const PrefixTables> tables)
 {
     m_tables = std::move(tables);

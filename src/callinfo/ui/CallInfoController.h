@@ -25,6 +25,8 @@ public:
     // known-stations database evidencija.mdb of the program folder, gives DataGrid2
     // its model and lists every known station.
     void start();
+    // Exit: closes the known-stations database.
+    void closeDatabases();
 
     void LookupPrefix();
     void LookupPrefixForEdit();

@@ -437,7 +437,8 @@ void Form1::buildMenus()
     m_entry.izuadi = action(QStringLiteral("izuadi"));
     m_entry.pozivniznaktrazi = action(QStringLiteral("pozivniznaktrazi"));
     m_entry.trazipolok = action(QStringLiteral("trazipolok"));
-    m_entry.stati = action(QStringLiteral("stati"));
+    // The statistics window is not part of this build: its command stays disabled
+    // instead of following the band's contents.
     m_entry.issvihveza = action(QStringLiteral("issvihveza"));
 }
 
@@ -518,14 +519,17 @@ void Form1::load()
     ApplySelectedLanguage(this);
     copyGridHeaders();
     meni(menuBar());
-    m_callInfo->start();
-    QString error;
-    if (!ContestSession::instance().open(&error)) {
-        auto *w = new MessageWindow(QStringLiteral("Form20"),
-                                    {QStringLiteral("Baza natjecanja contest.mdb se ne može otvoriti."), error},
+    auto databaseFailure = [](const QString &reason) {
+        auto *w = new MessageWindow(QStringLiteral("Form29"), {QStringLiteral("Baza podataka se ne može otvoriti."), reason},
                                     {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
         MessageWindow::showWindow(w);
-    }
+    };
+    connect(m_callInfo, &CallInfoController::knownStationsError, this,
+            [databaseFailure](const QString &reason) { databaseFailure(QStringLiteral("evidencija.mdb: ") + reason); });
+    m_callInfo->start();
+    QString error;
+    if (!ContestSession::instance().open(&error))
+        databaseFailure(QStringLiteral("contest.mdb: ") + error);
     m_log->startUp();
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
@@ -534,6 +538,7 @@ void Form1::load()
 void Form1::closeDatabases()
 {
     m_model->setRows({});
+    m_callInfo->closeDatabases();
     ContestSession::instance().close();
 }
 
