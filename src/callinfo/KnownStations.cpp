@@ -126,6 +126,7 @@ void KnownStations::sortAndIndex()
     m_lineStart.clear();
     m_lastNeedle.clear();
     m_lastRows.clear();
+    m_firstCharacterHits.clear();
     m_positionOfId.clear();
     m_positionOfCall.clear();
     m_lineStart.reserve(m_stations.size() + 1);
@@ -170,6 +171,16 @@ KnownStations::Result KnownStations::find(const QString &text) const
                 r.rows.append(i);
         return r;
     }
+    // The first character of a call matches a large part of the list; its hits are
+    // kept until the stations change, since every call starts with one of few letters.
+    if (needle.size() == 1) {
+        if (const auto cached = m_firstCharacterHits.constFind(needle.at(0)); cached != m_firstCharacterHits.cend()) {
+            r.rows = *cached;
+            m_lastNeedle = needle;
+            m_lastRows = r.rows;
+            return r;
+        }
+    }
     const char *begin = m_searchText.constData();
     // Typing mostly adds a character: every station that contains the longer text
     // contains the shorter one too, so only the previous hits need a look.
@@ -203,6 +214,8 @@ KnownStations::Result KnownStations::find(const QString &text) const
     }
     m_lastNeedle = needle;
     m_lastRows = r.rows;
+    if (needle.size() == 1)
+        m_firstCharacterHits.insert(needle.at(0), r.rows);
     return r;
 }
 
@@ -221,9 +234,43 @@ std::optional<qint64> KnownStations::add(const QString &call, const QString &loc
         return std::nullopt;
     }
     const qint64 id = q.lastInsertId().toLongLong();
-    m_stations.append({id, stored(call), stored(locator)});
-    sortAndIndex();
+    insertSorted({id, stored(call), stored(locator)});
     return id;
+}
+
+void KnownStations::insertSorted(const Station &station)
+{
+    // A save adds one station to 100,000: put it in its place and shift the indexes,
+    // instead of sorting and indexing everything again.
+    const auto it = std::upper_bound(m_stations.cbegin(), m_stations.cend(), station,
+                                     [](const Station &a, const Station &b) {
+                                         if (a.pozivni != b.pozivni)
+                                             return binaryLess(a.pozivni, b.pozivni);
+                                         return a.id < b.id;
+                                     });
+    const int pos = int(it - m_stations.cbegin());
+    m_stations.insert(pos, station);
+    QByteArray line = folded(station.pozivni);
+    line.replace('\n', '\0');
+    line += '\n';
+    const int offset = m_lineStart.at(pos);
+    m_searchText.insert(offset, line);
+    m_lineStart.insert(pos, offset);
+    for (int i = pos + 1; i < m_lineStart.size(); ++i)
+        m_lineStart[i] += int(line.size());
+    for (auto p = m_positionOfId.begin(); p != m_positionOfId.end(); ++p)
+        if (*p >= pos)
+            ++*p;
+    for (auto p = m_positionOfCall.begin(); p != m_positionOfCall.end(); ++p)
+        if (*p >= pos)
+            ++*p;
+    m_positionOfId.insert(station.id, pos);
+    const QString trimmed = station.pozivni.trimmed();
+    if (!m_positionOfCall.contains(trimmed) || m_positionOfCall.value(trimmed) > pos)
+        m_positionOfCall.insert(trimmed, pos);
+    m_lastNeedle.clear();
+    m_lastRows.clear();
+    m_firstCharacterHits.clear();
 }
 
 bool KnownStations::update(qint64 id, const QString &call, const QString &locator, QString *error)

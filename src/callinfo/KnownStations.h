@@ -80,6 +80,7 @@ private:
     static QString stored(const QString &text) { return text.trimmed() + QLatin1Char(' '); }
     bool reload(QString *error);
     void sortAndIndex();
+    void insertSorted(const Station &station);
 
     QSqlDatabase m_db;
     QVector<Station> m_stations;
@@ -91,6 +92,7 @@ private:
     // The latest search, which the next one narrows when its text contains this one.
     mutable QByteArray m_lastNeedle;
     mutable QVector<int> m_lastRows;
+    mutable QHash<char, QVector<int>> m_firstCharacterHits;
     QHash<qint64, int> m_positionOfId;
     QHash<QString, int> m_positionOfCall; // trimmed call -> first position
 };

@@ -11,10 +11,13 @@
 #include <QSqlRecord>
 #include <QTest>
 
-MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSettings &settings)
+MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSettings &settings,
+                                     const std::function<void(TempProgramFolder &)> &prepare)
     : m_folder(std::make_unique<TempProgramFolder>())
 {
     TestSupport::addBands(m_folder->file(QStringLiteral("contest.mdb")), bands, settings);
+    if (prepare)
+        prepare(*m_folder);
     ContestSettingsStore::instance().discard();
     SoundPlayer::setInstance(&m_sound);
     m_window = std::make_unique<Form1>();

@@ -3,6 +3,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class Form1;
@@ -22,8 +23,10 @@ public:
 class MainWindowFixture
 {
 public:
+    // `prepare` runs on the program folder before the window opens it.
     explicit MainWindowFixture(const QList<int> &bands = {3, 4},
-                               const ContestSettings &settings = TestSupport::sampleSettings());
+                               const ContestSettings &settings = TestSupport::sampleSettings(),
+                               const std::function<void(TempProgramFolder &)> &prepare = {});
     ~MainWindowFixture();
 
     Form1 &window() { return *m_window; }
