@@ -1,6 +1,11 @@
 // Completeness of the shipped language packs against the real windows.
 #include "TestSupport.h"
+#include "callinfo/EdiStationImport.h"
+#include "callinfo/ui/LogSearchTarget.h"
+#include "callinfo/ui/MsBox.h"
 #include "contest/ContestSettingsStore.h"
+#include "contest/ui/ContestMessages.h"
+#include "contest/ui/Form2.h"
 #include "contestlog/ContestDatabase.h"
 #include "contestlog/ContestSession.h"
 #include "platform/ProgramFolder.h"
@@ -11,6 +16,7 @@
 #include "i18n/ui/LanguageApplier.h"
 #include "shell/ui/Form4.h"
 #include "shell/ui/Form5.h"
+#include "shell/ui/FrmSplash.h"
 #include "shell/ui/MessageWindow.h"
 
 #include <QAbstractButton>
@@ -50,6 +56,46 @@ MessageWindow *message(const char *name, const char *text)
     return new MessageWindow(name, {QString::fromUtf8(text)}, {{"chameleonButton1", "U redu"}});
 }
 
+// A failure window: the fixed text in Label1, the reason (a value) in Label2.
+MessageWindow *failure(const char *name, const char *text)
+{
+    return new MessageWindow(name, {QString::fromUtf8(text), "disk I/O error"}, {{"chameleonButton1", "U redu"}});
+}
+
+// The windows that show the contest record need the contest database of the program folder.
+void openContestDatabase()
+{
+    QString error;
+    const QString db = ProgramFolder::file("contest.mdb");
+    if (!QFile::exists(db))
+        ContestDatabase::createFile(db, &error);
+    ContestSettingsStore::instance().discard();
+}
+
+// The search windows only reach their target when something is typed.
+class NoSearchTarget : public LogSearchTarget
+{
+public:
+    QSqlDatabase database() override { return {}; }
+    QString band() const override { return {}; }
+    void showSearchResult(const QVector<QsoRow> &) override {}
+};
+
+LogSearchTarget &noSearchTarget()
+{
+    static NoSearchTarget target;
+    return target;
+}
+
+// The band tabs carry the band labels, the same in every language.
+QStringList bandTabs()
+{
+    QStringList tabs;
+    for (int k = 1; k <= 15; ++k)
+        tabs << QStringLiteral("TabStrip1.TabCaption(%1)").arg(k);
+    return tabs;
+}
+
 // Every window relabelled by the packs. One line per window.
 const QList<WindowCase> &windows()
 {
@@ -57,15 +103,21 @@ const QList<WindowCase> &windows()
         {"Form1",
          [] {
              // The main window opens the contest database of the program folder.
-             QString error;
-             const QString db = ProgramFolder::file("contest.mdb");
-             if (!QFile::exists(db))
-                 ContestDatabase::createFile(db, &error);
-             ContestSettingsStore::instance().discard();
+             openContestDatabase();
              return new Form1;
          },
          {},
          KeyerPanel},
+        {"Form2",
+         [] {
+             openContestDatabase();
+             ContestSession::instance().open();
+             return new Form2;
+         },
+         bandTabs()},
+        {"MsBox1", [] { return new MsBox(MsBox::Kind::ByCall, noSearchTarget()); }},
+        {"MsBox2", [] { return new MsBox(MsBox::Kind::ByLocator, noSearchTarget()); }},
+        {"frmSplash", [] { return new FrmSplash; }},
         {"Form4", [] { return new Form4; }},
         {"Form5", [] { return new Form5; }},
         {"Form14", [] { return new Form14; }},
@@ -95,6 +147,18 @@ const QList<WindowCase> &windows()
                                        "Želite li svejedno nastaviti?"},
                                       {{"chameleonButton1", "Da"}, {"chameleonButton2", "Ne"}});
          }},
+        {"Form23", [] { return failure("Form23", "Izvoz nije uspio."); }, {"Label2"}},
+        {"Form24", [] { return message("Form24", "Na ovom bandu nema veza."); }},
+        // The import summary: every line carries a count (or the store's error), so all
+        // its lines are values.
+        {"Form25",
+         [] {
+             return new MessageWindow("Form25", EdiStationImport::summaryLines({}), {{"chameleonButton1", "U redu"}});
+         },
+         {"Label1", "Label2", "Label3", "Label4", "Label5"}},
+        {"Form26", [] { return failure("Form26", ContestMessages::SettingsNotStored); }, {"Label2"}},
+        {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
+        {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
     };
     return list;
 }
@@ -118,6 +182,8 @@ QMap<QString, QString> textControls(QWidget *window, const QStringList &valueCon
         const QString name = o->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
             continue; // Qt's own parts of a window (the menu bar's extension button)
+        if (qobject_cast<QTabBar *>(o->parent()))
+            continue; // a tab bar's own scroll buttons
         if (auto *label = qobject_cast<QLabel *>(o)) {
             if (!label->text().isEmpty())
                 note(name, label->text());

@@ -23,9 +23,15 @@ QString fieldText(const QLineEdit *field)
     return field ? field->text() : QString();
 }
 
+// The reason goes on a line of its own (Label2), which the language packs leave alone;
+// an open window is replaced so that it never shows a stale reason.
 void showFailure(const QString &reason)
 {
-    MessageWindow::showMessage(QStringLiteral("Form23"), QStringLiteral("Izvoz nije uspio: %1").arg(reason));
+    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form23")))
+        open->close();
+    MessageWindow::showWindow(new MessageWindow(QStringLiteral("Form23"),
+                                                {QStringLiteral("Izvoz nije uspio."), reason},
+                                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
 }
 
 QString reason(const LogExport::Result &r)
@@ -35,11 +41,11 @@ QString reason(const LogExport::Result &r)
     case LogExport::Result::EmptyBand:
         return {};
     case LogExport::Result::ReadFailed:
-        return QStringLiteral("veze se ne mogu pročitati (%1).").arg(r.detail);
+        return QStringLiteral("Veze se ne mogu pročitati (%1).").arg(r.detail);
     case LogExport::Result::FolderFailed:
-        return QStringLiteral("mapa %1 se ne može napraviti.").arg(r.path);
+        return QStringLiteral("Mapa %1 se ne može napraviti.").arg(r.path);
     case LogExport::Result::WriteFailed:
-        return QStringLiteral("datoteka %1 se ne može zapisati (%2).").arg(r.path, r.detail);
+        return QStringLiteral("Datoteka %1 se ne može zapisati (%2).").arg(r.path, r.detail);
     }
     return {};
 }
