@@ -159,6 +159,7 @@ const QList<WindowCase> &windows()
         {"Form26", [] { return failure("Form26", ContestMessages::SettingsNotStored); }, {"Label2"}},
         {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
         {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
+        {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
     };
     return list;
 }

@@ -10,7 +10,7 @@ struct EntryLine;
 namespace ExportCommands {
 
 // "Izvoz u EDI": writes log/<call>-<contest>-<band>.edi. True when the file was
-// written; on failure the message window Form23 "Izvoz nije uspio: ..." tells why.
+// written; on failure the message window Form23 "Izvoz nije uspio." tells why on its second line.
 bool exportEdi(const EntryLine &entry);
 
 // "Izvoz u ADIF": writes log/<call>-<contest>-<band>.adi. True when the file was
