@@ -164,11 +164,7 @@ void LogEntry::onMissingDataConfirmed()
 {
     // "U redu" brings the log and the entry line back to a clean state.
     RefreshLogView();
-    ResetEntry();
-    ShowNextSerial();
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
+    resetWithTotals();
     hideEditFields();
     m_entry.Text2->setFocus();
 }
@@ -206,11 +202,7 @@ void LogEntry::SaveQso()
     m_callInfo.RememberKnownStation();
     bindGridToBand(GridChange::Appended, *row);
     EnableLogCommands();
-    ResetEntry();
-    ShowNextSerial();
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
+    resetWithTotals();
     applyReportDefaults();
 }
 
@@ -242,11 +234,7 @@ void LogEntry::UpdateQso()
         bindGridToBand();
     }
     m_entry.Text18.clear();
-    ResetEntry();
-    ShowNextSerial();
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
+    resetWithTotals();
     applyReportDefaults();
 }
 
@@ -267,6 +255,12 @@ void LogEntry::DeleteQso()
         bindGridToBand(GridChange::Removed, removed);
         setGridCurrentRow(m_model.rowCount() > 0 ? 0 : -1);
     }
+    resetWithTotals();
+}
+
+void LogEntry::resetWithTotals()
+{
+    // The steps that close every change of the log: a clean entry line and the band's totals.
     ResetEntry();
     ShowNextSerial();
     ShowQsoCount();
@@ -277,11 +271,7 @@ void LogEntry::DeleteQso()
 void LogEntry::CancelEntry()
 {
     RefreshLogView();
-    ResetEntry();
-    ShowNextSerial();
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
+    resetWithTotals();
     hideEditFields();
     m_entry.Text2->setFocus();
 }
@@ -667,11 +657,7 @@ void LogEntry::startUp()
     LoadBandList();
     ApplyBandMode();
     RefreshLogView();
-    ResetEntry();
-    ShowNextSerial();
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
+    resetWithTotals();
     m_entry.Label16->hide();
     hideEditFields();
 }

@@ -70,6 +70,7 @@ public:
     void afterSavedContestOpened();
 
     void hideEditFields();
+    void resetWithTotals();
     // Connects the grid's row changes (the view and its model must be set up).
     void connectGrid();
     const BandLog &bandLog() const { return m_band; }

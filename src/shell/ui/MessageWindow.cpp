@@ -69,10 +69,10 @@ MessageWindow::MessageWindow(const QString &objectName, const QStringList &lines
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
-    for (const ButtonSpec &spec : buttons) {
-        auto *b = new ChameleonButton(spec.objectName, spec.caption, this);
+    for (const ButtonSpec &def : buttons) {
+        auto *b = new ChameleonButton(def.objectName, def.caption, this);
         b->setMinimumWidth(90);
-        connect(b, &QPushButton::clicked, this, [this, name = spec.objectName] {
+        connect(b, &QPushButton::clicked, this, [this, name = def.objectName] {
             emit buttonClicked(name);
             close();
         });
