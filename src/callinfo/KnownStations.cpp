@@ -126,7 +126,7 @@ void KnownStations::sortAndIndex()
     m_lineStart.clear();
     m_lastNeedle.clear();
     m_lastRows.clear();
-    m_firstCharacterHits.clear();
+    m_shortNeedleHits.clear();
     m_positionOfId.clear();
     m_positionOfCall.clear();
     m_lineStart.reserve(m_stations.size() + 1);
@@ -171,10 +171,10 @@ KnownStations::Result KnownStations::find(const QString &text) const
                 r.rows.append(i);
         return r;
     }
-    // The first character of a call matches a large part of the list; its hits are
-    // kept until the stations change, since every call starts with one of few letters.
-    if (needle.size() == 1) {
-        if (const auto cached = m_firstCharacterHits.constFind(needle.at(0)); cached != m_firstCharacterHits.cend()) {
+    // The first one or two characters of a call match a large part of the list; their
+    // hits are kept until the stations change, since calls start with few prefixes.
+    if (needle.size() <= 2) {
+        if (const auto cached = m_shortNeedleHits.constFind(needle); cached != m_shortNeedleHits.cend()) {
             r.rows = *cached;
             m_lastNeedle = needle;
             m_lastRows = r.rows;
@@ -214,8 +214,8 @@ KnownStations::Result KnownStations::find(const QString &text) const
     }
     m_lastNeedle = needle;
     m_lastRows = r.rows;
-    if (needle.size() == 1)
-        m_firstCharacterHits.insert(needle.at(0), r.rows);
+    if (needle.size() <= 2)
+        m_shortNeedleHits.insert(needle, r.rows);
     return r;
 }
 
@@ -270,7 +270,7 @@ void KnownStations::insertSorted(const Station &station)
         m_positionOfCall.insert(trimmed, pos);
     m_lastNeedle.clear();
     m_lastRows.clear();
-    m_firstCharacterHits.clear();
+    m_shortNeedleHits.clear();
 }
 
 bool KnownStations::update(qint64 id, const QString &call, const QString &locator, QString *error)

@@ -92,7 +92,7 @@ private:
     // The latest search, which the next one narrows when its text contains this one.
     mutable QByteArray m_lastNeedle;
     mutable QVector<int> m_lastRows;
-    mutable QHash<char, QVector<int>> m_firstCharacterHits;
+    mutable QHash<QByteArray, QVector<int>> m_shortNeedleHits;
     QHash<qint64, int> m_positionOfId;
     QHash<QString, int> m_positionOfCall; // trimmed call -> first position
 };

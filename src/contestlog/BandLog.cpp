@@ -5,6 +5,7 @@
 void BandLog::reset(QVector<QsoRow> rows)
 {
     m_rows = std::move(rows);
+    m_rows.reserve(m_rows.size() + 1024); // a contest's worth of saves without regrowing
     rebuildIndexes();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QtGlobal>
+#include <QTypeInfo>
 
 // One row of `takmicenje` as stored: text columns carry their trailing storage
 // blank, numeric columns are their decimal text. Readers trim.
@@ -27,6 +28,9 @@ struct QsoRow
     QString dxccd;
     QString dodatak1;
 };
+
+// Rows move by memcpy when a 30,000-row vector grows (QString is relocatable).
+Q_DECLARE_TYPEINFO(QsoRow, Q_RELOCATABLE_TYPE);
 
 // A QSO about to be written, taken from the entry line: texts as shown (without the
 // storage blank), numbers already checked to be whole numbers.

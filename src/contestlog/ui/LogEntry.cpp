@@ -198,9 +198,14 @@ void LogEntry::SaveQso()
         return;
     }
     invalidateTotals();
+    const bool shown = m_model.showsRows(&m_band.rows());
+    if (shown)
+        m_model.beginAppend();
     m_band.append(*row);
+    if (shown)
+        m_model.endAppend();
     m_callInfo.RememberKnownStation();
-    bindGridToBand(GridChange::Appended, *row);
+    bindGridToBand();
     EnableLogCommands();
     resetWithTotals();
     applyReportDefaults();
@@ -228,11 +233,11 @@ void LogEntry::UpdateQso()
         }
         invalidateTotals();
         m_band.replace(*row);
+        if (m_model.showsRows(&m_band.rows()))
+            m_model.rowChanged(m_band.indexOfId(id));
         m_callInfo.UpdateKnownStation();
-        bindGridToBand(GridChange::Replaced, *row);
-    } else {
-        bindGridToBand();
     }
+    bindGridToBand();
     m_entry.Text18.clear();
     resetWithTotals();
     applyReportDefaults();
@@ -249,10 +254,13 @@ void LogEntry::DeleteQso()
             return;
         }
         invalidateTotals();
+        const bool shown = m_model.showsRows(&m_band.rows());
+        if (shown)
+            m_model.beginRemove(m_band.indexOfId(id));
         m_band.removeId(id);
-        QsoRow removed;
-        removed.id = id;
-        bindGridToBand(GridChange::Removed, removed);
+        if (shown)
+            m_model.endRemove();
+        bindGridToBand();
         setGridCurrentRow(m_model.rowCount() > 0 ? 0 : -1);
     }
     resetWithTotals();
@@ -328,24 +336,15 @@ void LogEntry::reloadBand()
     m_band.reset(rows);
     invalidateTotals();
     m_loadedBand = m_entry.band();
-    m_gridShowsBand = false;
-    bindGridToBand();
+    bindGridToBand(true);
 }
 
-void LogEntry::bindGridToBand(GridChange change, const QsoRow &row)
+void LogEntry::bindGridToBand(bool reload)
 {
-    // The grid shows the band again after every change; while it already shows the
-    // band, only the changed row is passed on instead of rebinding 30,000 rows.
-    if (!m_gridShowsBand || change == GridChange::Reload) {
-        m_model.setRows(m_band.rows());
-    } else if (change == GridChange::Appended) {
-        m_model.appendRow(row);
-    } else if (change == GridChange::Replaced) {
-        m_model.replaceRow(row);
-    } else if (change == GridChange::Removed) {
-        m_model.removeId(row.id);
-    }
-    m_gridShowsBand = true;
+    // The grid reads the band's rows in place; after a save, update or delete the
+    // model has already announced the one row that changed.
+    if (reload || !m_model.showsRows(&m_band.rows()))
+        m_model.showRows(&m_band.rows());
     setGridCurrentRow(m_model.rowCount() - 1);
 }
 
@@ -607,7 +606,6 @@ void LogEntry::onGridRowPicked(int row)
 void LogEntry::showRowsForEditing(const QVector<QsoRow> &rows)
 {
     m_model.setRows(rows);
-    m_gridShowsBand = false;
     setGridCurrentRow(rows.isEmpty() ? -1 : 0);
     if (!rows.isEmpty())
         onGridRowPicked(0); // edit mode, so Enter updates the QSO found instead of copying it

@@ -86,9 +86,8 @@ private:
     void reportDatabaseError(const QString &reason);
     void showMissingData();
     void onMissingDataConfirmed();
-    enum class GridChange { Reload, Appended, Replaced, Removed };
     void reloadBand();
-    void bindGridToBand(GridChange change = GridChange::Reload, const QsoRow &row = {});
+    void bindGridToBand(bool reload = false);
     void setGridCurrentRow(int row);
     void setEditMode(bool editing);
     void selectField(class QLineEdit *field);
@@ -102,7 +101,6 @@ private:
     BandLog::Totals m_totals;
     bool m_totalsValid = false;
     bool m_loadingBands = false;
-    bool m_gridShowsBand = false;
     bool m_settingGridRow = false;
     int m_gridRow = -1;
 };

@@ -12,7 +12,7 @@ LogTableModel::LogTableModel(QObject *parent) : QAbstractTableModel(parent)
 
 int LogTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_rows->size());
 }
 
 int LogTableModel::columnCount(const QModelIndex &parent) const
@@ -22,9 +22,9 @@ int LogTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant LogTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= m_rows->size())
         return {};
-    const QsoRow &r = m_rows.at(index.row());
+    const QsoRow &r = m_rows->at(index.row());
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case Time: return r.time;
@@ -64,44 +64,44 @@ void LogTableModel::setHeaders(const QStringList &headers)
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
-void LogTableModel::setRows(const QVector<QsoRow> &rows)
+void LogTableModel::showRows(const QVector<QsoRow> *rows)
 {
     beginResetModel();
-    m_rows = rows;
+    m_own.clear();
+    m_rows = rows ? rows : &m_own;
     endResetModel();
 }
 
-void LogTableModel::appendRow(const QsoRow &row)
+void LogTableModel::setRows(const QVector<QsoRow> &rows)
 {
-    const int n = int(m_rows.size());
+    beginResetModel();
+    m_own = rows;
+    m_rows = &m_own;
+    endResetModel();
+}
+
+void LogTableModel::beginAppend()
+{
+    const int n = int(m_rows->size());
     beginInsertRows({}, n, n);
-    m_rows.append(row);
+}
+
+void LogTableModel::endAppend()
+{
     endInsertRows();
 }
 
-int LogTableModel::indexOfId(qint64 id) const
+void LogTableModel::rowChanged(int i)
 {
-    for (int i = int(m_rows.size()) - 1; i >= 0; --i)
-        if (m_rows.at(i).id == id)
-            return i;
-    return -1;
-}
-
-void LogTableModel::replaceRow(const QsoRow &row)
-{
-    const int i = indexOfId(row.id);
-    if (i < 0)
-        return;
-    m_rows[i] = row;
     emit dataChanged(index(i, 0), index(i, ColumnCount - 1));
 }
 
-void LogTableModel::removeId(qint64 id)
+void LogTableModel::beginRemove(int i)
 {
-    const int i = indexOfId(id);
-    if (i < 0)
-        return;
     beginRemoveRows({}, i, i);
-    m_rows.remove(i);
+}
+
+void LogTableModel::endRemove()
+{
     endRemoveRows();
 }

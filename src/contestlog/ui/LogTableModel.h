@@ -23,14 +23,21 @@ public:
 
     // Headers of columns 0..11 (the hidden labels Label33..Label44 carry them).
     void setHeaders(const QStringList &headers);
+    // Shows rows the caller keeps (the band's rows): the grid reads them in place, so
+    // a band of 30,000 QSOs is never copied. The caller announces its changes below.
+    void showRows(const QVector<QsoRow> *rows);
+    bool showsRows(const QVector<QsoRow> *rows) const { return m_rows == rows; }
+    // Shows a copy of `rows` (a search result).
     void setRows(const QVector<QsoRow> &rows);
-    void appendRow(const QsoRow &row);
-    void replaceRow(const QsoRow &row);
-    void removeId(qint64 id);
-    const QsoRow &row(int i) const { return m_rows.at(i); }
-    int indexOfId(qint64 id) const;
+    void beginAppend();
+    void endAppend();
+    void rowChanged(int i);
+    void beginRemove(int i);
+    void endRemove();
+    const QsoRow &row(int i) const { return m_rows->at(i); }
 
 private:
-    QVector<QsoRow> m_rows;
+    QVector<QsoRow> m_own;
+    const QVector<QsoRow> *m_rows = &m_own;
     QStringList m_headers;
 };

@@ -537,7 +537,7 @@ void Form1::load()
 
 void Form1::closeDatabases()
 {
-    m_model->setRows({});
+    m_model->showRows(nullptr);
     m_callInfo->closeDatabases();
     ContestSession::instance().close();
 }
