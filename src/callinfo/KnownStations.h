@@ -96,3 +96,6 @@ private:
     QHash<qint64, int> m_positionOfId;
     QHash<QString, int> m_positionOfCall; // trimmed call -> first position
 };
+
+// Stations move by memmove when one is inserted into 100,000 (QString is relocatable).
+Q_DECLARE_TYPEINFO(KnownStations::Station, Q_RELOCATABLE_TYPE);
