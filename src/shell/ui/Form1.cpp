@@ -447,7 +447,9 @@ void Form1::buildStyle()
     // Every entry and display field on the tooltip colour, the focused one light green;
     // the exchange fields write in blue.
     const QString idle = QApplication::palette().color(QPalette::ToolTipBase).name();
-    setStyleSheet(QStringLiteral(
+    // Scoped to the central widget: the dialogs this window owns reuse control names
+    // (Form2 has its own Label16) and must not inherit these colours.
+    centralWidget()->setStyleSheet(QStringLiteral(
                       "QLineEdit, QComboBox { background: %1; }"
                       "QLineEdit:focus, QComboBox:focus { background: #C0FFC0; }"
                       "QLineEdit#Text2, QLineEdit#Text3, QLineEdit#Text4, QLineEdit#Text6, QLineEdit#Text7,"
