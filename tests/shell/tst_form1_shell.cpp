@@ -7,6 +7,7 @@
 #include "shell/ui/UtcClockController.h"
 
 #include <QAction>
+#include "controls/ui/ChameleonButton.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +34,7 @@ private slots:
     void clockFillsTimeAndDateInUtc();
     void menuTreeIsComplete();
     void closingTheWindowClosesTheDatabases();
+    void languageMenuRelabelsWindowAndGridHeaders();
 };
 
 namespace {
@@ -180,6 +182,23 @@ void TestForm1Shell::closingTheWindowClosesTheDatabases()
     f.window().close();
     QVERIFY(!ContestSession::instance().isOpen());
     QVERIFY(!QFileInfo::exists(f.folder().file(QStringLiteral("contest.mdb-journal"))));
+}
+
+void TestForm1Shell::languageMenuRelabelsWindowAndGridHeaders()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.window().action(QStringLiteral("eng"))->trigger();
+    QCOMPARE(e.chameleonButton1->text(), QStringLiteral("Save"));
+    QCOMPARE(f.window().logModel().headerData(LogTableModel::Call, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral("Call"));
+    QCOMPARE(e.DataGrid2->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Locator"));
+    QFile ini(f.folder().file(QStringLiteral("jezik/jezik.ini")));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll().trimmed(), QByteArray("engleski")); // kept for the next start
+    f.window().action(QStringLiteral("hrvat"))->trigger();
+    QCOMPARE(e.chameleonButton1->text(), QStringLiteral("Spremi"));
+    QCOMPARE(e.DataGrid2->model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("pozivni"));
 }
 
 QTEST_MAIN(TestForm1Shell)

@@ -47,5 +47,11 @@ QVariant KnownStationsModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return section == 0 ? QStringLiteral("pozivni") : QStringLiteral("lokator");
+    return m_headers.value(section);
+}
+
+void KnownStationsModel::setHeaders(const QStringList &headers)
+{
+    m_headers = headers;
+    emit headerDataChanged(Qt::Horizontal, 0, 1);
 }

@@ -2,6 +2,7 @@
 #include "callinfo/KnownStations.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 // The known-stations list: the rows of the latest search shown by the list, as
 // positions into the store, so a new result replaces a vector of positions and no
@@ -10,6 +11,8 @@ class KnownStationsModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    // Column headers (the main window's hidden labels Label48, Label49 carry them).
+    void setHeaders(const QStringList &headers);
     explicit KnownStationsModel(const KnownStations &store, QObject *parent = nullptr);
 
     void setResult(KnownStations::Result result);
@@ -26,4 +29,5 @@ private:
     const KnownStations &m_store;
     KnownStations::Result m_result;
     int m_rows = 0;
+    QStringList m_headers{QStringLiteral("pozivni"), QStringLiteral("lokator")};
 };

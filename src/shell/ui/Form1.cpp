@@ -1,6 +1,7 @@
 #include "shell/ui/Form1.h"
 
 #include "callinfo/ui/CallInfoController.h"
+#include "callinfo/ui/KnownStationsModel.h"
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
@@ -203,6 +204,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
         QLabel *l = caption(QStringLiteral("Label%1").arg(33 + i), headers.at(i), central);
         l->hide();
         m_headerLabels << l;
+    }
+    // The same for the two columns of the known-stations list.
+    for (const auto &[name, text] : {std::pair{"Label48", "pozivni"}, std::pair{"Label49", "lokator"}}) {
+        QLabel *l = caption(QString::fromLatin1(name), QString::fromLatin1(text), central);
+        l->hide();
+        m_stationHeaderLabels << l;
     }
 
     buildMenus();
@@ -514,6 +521,12 @@ void Form1::copyGridHeaders()
     for (QLabel *l : m_headerLabels)
         headers << l->text();
     m_model->setHeaders(headers);
+    if (KnownStationsModel *stations = m_callInfo ? m_callInfo->knownStationsModel() : nullptr) {
+        QStringList stationHeaders;
+        for (QLabel *l : m_stationHeaderLabels)
+            stationHeaders << l->text();
+        stations->setHeaders(stationHeaders);
+    }
 }
 
 void Form1::load()
@@ -529,6 +542,7 @@ void Form1::load()
     connect(m_callInfo, &CallInfoController::knownStationsError, this,
             [databaseFailure](const QString &reason) { databaseFailure(QStringLiteral("evidencija.mdb: ") + reason); });
     m_callInfo->start();
+    copyGridHeaders(); // the known-stations list has its model now
     QString error;
     if (!ContestSession::instance().open(&error))
         databaseFailure(QStringLiteral("contest.mdb: ") + error);

@@ -42,7 +42,8 @@ public:
     QString band() const override;
     void showSearchResult(const QVector<QsoRow> &rows) override;
 
-    // Copies the captions of the hidden labels Label33..Label44 into the grid headers.
+    // Copies the captions of the hidden labels Label33..Label44 into the grid headers,
+    // and of Label48, Label49 into the known-stations list's.
     void copyGridHeaders();
     // Menu "Jezik": stores the choice, relabels this window and the grid headers.
     void selectLanguage(const QString &word);
@@ -77,5 +78,6 @@ private:
     QVBoxLayout *m_clockArea = nullptr;
     QVBoxLayout *m_keyerArea = nullptr;
     QList<QLabel *> m_headerLabels;
+    QList<QLabel *> m_stationHeaderLabels;
     bool m_closing = false;
 };
