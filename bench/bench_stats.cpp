@@ -1,6 +1,7 @@
 // The statistics window with a full band (32,766 QSOs spread over Europe): opening
 // the window and the first draw of each view, median of several runs. With --keep DIR
-// the contest is left in DIR (a program folder) for screenshots; --count N logs N QSOs.
+// the contest is left in DIR (a program folder); --count N logs N QSOs; --shots DIR
+// saves a picture of the window in each view.
 #include "TestSupport.h"
 
 #include "contest/ContestSettingsStore.h"
@@ -162,6 +163,22 @@ int main(int argc, char *argv[])
     const double worst = std::max({median(opening), median(chart), median(plot), median(map), median(squares)});
     std::printf("  slowest step %.1f ms (target under 300 ms)\n", worst);
 
+    // --shots DIR: the window in each view, as the operator sees it.
+    if (const int shotsAt = int(args.indexOf(QStringLiteral("--shots"))); shotsAt >= 0 && shotsAt + 1 < args.size()) {
+        const QString dir = args.at(shotsAt + 1);
+        QDir().mkpath(dir);
+        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        w->show();
+        const std::pair<QRadioButton *, const char *> views[] = {
+            {w->Option1, "distances"}, {w->Option2, "bearings"}, {w->Option3, "map"}, {w->Option4, "squares"}};
+        for (const auto &[option, name] : views) {
+            option->click();
+            for (int i = 0; i < 5; ++i)
+                QApplication::processEvents();
+            w->grab().save(QDir(dir).filePath(QStringLiteral("form3-%1.png").arg(QLatin1String(name))));
+        }
+        delete w;
+    }
     ContestSession::instance().close();
     if (keepAt >= 0 && keepAt + 1 < args.size()) {
         const QString dir = args.at(keepAt + 1);

@@ -58,6 +58,7 @@ void fillChart(QChart *chart, const QVector<StatsLog::DistanceRow> &rows, int fi
     x->setLabelsAngle(-90);
     x->setGridLineVisible(false);
     x->setLabelsVisible(labelled);
+    x->setTruncateLabels(false); // rotated calls fit even where the bar is narrower
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
 

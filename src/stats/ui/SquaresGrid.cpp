@@ -11,6 +11,8 @@ SquaresGrid::SquaresGrid(QWidget *parent) : QTableWidget(WorkedSquares::Rows, Wo
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // The 24 fields share the height of the view.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setStyleSheet(QStringLiteral("QTableWidget#grid { gridline-color: #b8b8b8; }"));
     for (int r = 0; r < WorkedSquares::Rows; ++r)
         for (int c = 0; c < WorkedSquares::Columns; ++c) {
@@ -56,6 +58,7 @@ QImage SquaresGrid::picture(const WorkedSquares::Result &result)
 {
     SquaresGrid grid;
     grid.m_fitColumns = false;
+    grid.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid.showWorked(result);
