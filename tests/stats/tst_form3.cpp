@@ -1,5 +1,6 @@
 // The statistics window on a real contest database: figures, the four views, the
 // picture files and the command line that writes them.
+#include "MainWindowFixture.h"
 #include "TestSupport.h"
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/ContestDatabase.h"
@@ -16,6 +17,9 @@
 #include "stats/ui/QsoMapView.h"
 #include "stats/ui/SquaresGrid.h"
 #include "stats/ui/UsSatellitePlot.h"
+#include "shell/ui/Form1.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QImage>
@@ -97,6 +101,7 @@ private slots:
     void cleanup();
 
     void designNamesExistOnce();
+    void menuCommandFollowsTheBandAndOpensItsStatistics();
     void figuresAreTheSnapshotOfTheOpening();
     void emptyBandShowsZeroAndNothingDrawn();
     void chartPagesThroughManyQsos();
@@ -168,6 +173,30 @@ void TestForm3::designNamesExistOnce()
                                "picMove", "hsb", "vsb", "grid"};
     for (const QString &n : names)
         QVERIFY2(w->findChildren<QWidget *>(n).size() == 1, qPrintable(n));
+}
+
+void TestForm3::menuCommandFollowsTheBandAndOpensItsStatistics()
+{
+    cleanup(); // the main window brings its own program folder
+    {
+        MainWindowFixture f({3, 4});
+        QAction *stati = f.window().action("stati");
+        QVERIFY(!stati->isEnabled());
+        f.typeQso("S51A", "1", "76AB");
+        f.typeQso("OE3XYZ", "2", "88CD");
+        QVERIFY(stati->isEnabled());
+        stati->trigger();
+        auto *w = f.window().findChild<Form3 *>("Form3");
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->Text1->text(), QString("2"));
+        QCOMPARE(w->Text3->text(), f.window().entry().Text12->text() + " km");
+        QCOMPARE(w->Text5->text(), f.window().entry().Text13->text());
+        QCOMPARE(w->MSChart1->rows().size(), 2);
+        QCOMPARE(w->MSChart1->rows().at(1).call, QString("OE3XYZ"));
+        w->close();
+    }
+    init();
 }
 
 void TestForm3::figuresAreTheSnapshotOfTheOpening()
