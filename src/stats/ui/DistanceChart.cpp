@@ -109,7 +109,7 @@ void DistanceChart::setRows(QVector<StatsLog::DistanceRow> rows)
 
 int DistanceChart::first() const
 {
-    return m_scroll->isVisible() || m_scroll->maximum() > 0 ? m_scroll->value() : 0;
+    return m_scroll->value();
 }
 
 void DistanceChart::resizeEvent(QResizeEvent *event)

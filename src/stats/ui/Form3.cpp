@@ -82,8 +82,11 @@ Form3::~Form3()
 Form3 *Form3::open(QWidget *owner, Source source)
 {
     static QPointer<Form3> window;
-    if (!window)
+    if (!window) {
         window = new Form3(std::move(source), owner);
+        if (owner)
+            window->move(owner->frameGeometry().center() - window->rect().center());
+    }
     window->show();
     window->raise();
     window->activateWindow();
