@@ -21,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -289,12 +288,9 @@ QString Form3::savePicture()
     case Kind::Distances:
         image = DistanceChart::picture(MSChart1->rows());
         break;
-    case Kind::Bearings: {
-        image = QImage(StatsPictures::BearingsSize, StatsPictures::BearingsSize, QImage::Format_RGB32);
-        QPainter p(&image);
-        UsSatellitePlot::paintDiagram(p, image.size(), usSatellitePlot1->points(), usSatellitePlot1->font());
+    case Kind::Bearings:
+        image = StatsPictures::bearingsPicture(usSatellitePlot1->points());
         break;
-    }
     case Kind::Map:
         image = MapPicture::withDots(map->dots());
         break;

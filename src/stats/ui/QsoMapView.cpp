@@ -40,6 +40,11 @@ QsoMapView::QsoMapView(QWidget *parent) : QWidget(parent)
     picCont = new QWidget(this);
     picCont->setObjectName(QStringLiteral("picCont"));
     picCont->setMinimumSize(200, 150);
+    // Beyond the picture's edge, when the view is larger than the map, the sea goes on.
+    picCont->setAutoFillBackground(true);
+    QPalette sea = picCont->palette();
+    sea.setColor(QPalette::Window, QColor::fromRgb(MapPicture::seaColour()));
+    picCont->setPalette(sea);
     picMove = new MapPictureWidget(m_dots, picCont);
     picMove->installEventFilter(this);
     hsb = new QScrollBar(Qt::Horizontal, this);

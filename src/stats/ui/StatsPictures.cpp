@@ -34,6 +34,14 @@ QVector<QPointF> mapDots(const QVector<StatsLog::PositionText> &positions)
     return dots;
 }
 
+QImage bearingsPicture(const QVector<UsSatellitePlot::Point> &points)
+{
+    QImage image(BearingsSize, BearingsSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    UsSatellitePlot::paintDiagram(p, image.size(), points, QApplication::font());
+    return image;
+}
+
 QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band, QString *error)
 {
     using Kind = StatsPictureFiles::Kind;
@@ -51,10 +59,7 @@ QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band
         UsSatellitePlot plot;
         for (float b : std::as_const(bearings))
             plot.PlotSatellite(b, 1);
-        QImage image(BearingsSize, BearingsSize, QImage::Format_RGB32);
-        QPainter p(&image);
-        UsSatellitePlot::paintDiagram(p, image.size(), plot.points(), QApplication::font());
-        return image;
+        return bearingsPicture(plot.points());
     }
     case Kind::Distances: {
         QVector<StatsLog::DistanceRow> rows;

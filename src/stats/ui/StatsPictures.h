@@ -2,6 +2,7 @@
 #include "stats/MapGeometry.h"
 #include "stats/StatsLog.h"
 #include "stats/StatsPictureFiles.h"
+#include "stats/ui/UsSatellitePlot.h"
 
 #include <QImage>
 #include <QSqlDatabase>
@@ -20,8 +21,9 @@ QVector<QPointF> mapDots(const QVector<StatsLog::PositionText> &positions);
 // The picture of one view of `band`; a null image and `error` when the log cannot be read.
 QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band, QString *error = nullptr);
 
-// The bearing plot's picture size: square, the diagram centred.
+// The bearing plot's picture: square, the diagram centred.
 inline constexpr int BearingsSize = 640;
+QImage bearingsPicture(const QVector<UsSatellitePlot::Point> &points);
 
 struct Saved
 {
