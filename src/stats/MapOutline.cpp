@@ -2,11 +2,21 @@
 
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QString MapOutline::defaultPath()
 {
-    return ProgramFolder::file(QStringLiteral("map/europe.map"));
+    // A program folder given on the command line need not hold the map: the one shipped
+    // beside the program serves then.
+    const QString relative = QStringLiteral("map/europe.map");
+    const QString own = ProgramFolder::file(relative);
+    if (QFileInfo::exists(own) || !QCoreApplication::instance())
+        return own;
+    const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
+    return QFileInfo::exists(shipped) ? shipped : own;
 }
 
 bool MapOutline::load(const QString &path, QString *error)

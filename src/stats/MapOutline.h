@@ -14,6 +14,6 @@ struct MapOutline
     // or holds a malformed line.
     bool load(const QString &path, QString *error = nullptr);
     bool isEmpty() const { return land.isEmpty(); }
-    // The file of the program folder (map/europe.map).
+    // map/europe.map of the program folder, or else the one beside the program.
     static QString defaultPath();
 };

@@ -480,6 +480,8 @@ void TestForm3::commandLineWritesEachPicture()
     QFETCH(QSize, size);
     addQsos({qso("S51A", "144 MHz", 400, "JN76AA", 46.5, 15.0), qso("OE3A", "144 MHz", 812, "JN88", 48.5, 17.0)});
     ContestSession::instance().close(); // the program opens the file itself
+    // A folder of the operator's holds no map data: the map shipped with the program serves.
+    QVERIFY(QDir(m_folder->file("map")).removeRecursively());
     const CliRun r = runBrelog({"--export", word, "--band", "144 MHz", "--folder", m_folder->path()});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString path = m_folder->file("log/9A1TEST-Test Contest-144 MHz-" + word + ".png");
@@ -488,8 +490,11 @@ void TestForm3::commandLineWritesEachPicture()
     QVERIFY(!img.isNull());
     if (size.isValid())
         QCOMPARE(img.size(), size);
-    if (word == "map")
+    if (word == "map") {
         QCOMPARE(QColor(img.pixel(MapGeometry::toPixel(15.0, 46.5).toPoint())), QColor(Qt::black));
+        QVERIFY(isLand(img.pixel(MapGeometry::toPixel(-1.3, 52.5).toPoint())));
+        QVERIFY(!isLand(img.pixel(MapGeometry::toPixel(16.7, 43.3).toPoint())));
+    }
     if (word == "squares") {
         // Every square is in the picture: at least 100 columns of "IQ00"-wide cells.
         QVERIFY(img.width() > 100 * 30);
