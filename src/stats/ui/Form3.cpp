@@ -246,6 +246,8 @@ void Form3::ShowWorkedSquares()
     // Counted afresh from the whole log every time, so the number never goes stale.
     m_squares = WorkedSquares::count(locators);
     grid->showWorked(m_squares);
+    // The arrows then walk the grid instead of switching the view.
+    grid->setFocus();
     if (!locators.isEmpty())
         Text11->setText(QString::number(m_squares.count()));
 }
