@@ -86,7 +86,7 @@ bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool crea
     return true;
 }
 
-// The word after --export when it names a statistics picture, which is drawn with
+// Whether the word after --export names a statistics picture, which is drawn with
 // widgets and so needs a QApplication.
 bool isPictureExport(int argc, char *argv[])
 {
