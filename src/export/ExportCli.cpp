@@ -13,13 +13,13 @@
 
 namespace ExportCli {
 
-namespace {
-
 int fail(const QString &message)
 {
     std::fprintf(stderr, "brelog: %s\n", qPrintable(message));
     return 1;
 }
+
+namespace {
 
 QString resultMessage(const LogExport::Result &r, const QString &band)
 {
@@ -40,12 +40,9 @@ QString resultMessage(const LogExport::Result &r, const QString &band)
 
 }
 
-int run(const QString &formatText, const QString &band)
+int withContest(const QString &band,
+                const std::function<int(QSqlDatabase db, const ContestSettings &settings)> &write)
 {
-    const QString f = formatText.trimmed().toLower();
-    if (f != QLatin1String("edi") && f != QLatin1String("adif"))
-        return fail(QStringLiteral("unknown export format \"%1\" (use edi or adif)").arg(formatText));
-    const LogExport::Format format = f == QLatin1String("edi") ? LogExport::Format::Edi : LogExport::Format::Adif;
     if (BandLabels::number(band) == 0)
         return fail(QStringLiteral("unknown band \"%1\"; the bands are: %2")
                         .arg(band, BandLabels::all().join(QStringLiteral(", "))));
@@ -63,23 +60,33 @@ int run(const QString &formatText, const QString &band)
     int code = 0;
     {
         ContestSettings settings;
-        LogStore::Totals totals;
-        if (!ContestSettingsTable::load(db, settings, &error)) {
+        if (!ContestSettingsTable::load(db, settings, &error))
             code = fail(QStringLiteral("cannot read the contest data: %1").arg(error));
-        } else if (!LogStore(db).totals(band, totals, &error)) {
-            code = fail(QStringLiteral("cannot read the log: %1").arg(error));
-        } else {
-            const ExportTotals shown{QString::number(totals.count), QString::number(totals.points)};
-            const LogExport::Result r =
-                LogExport::exportBand(db, format, band, settings, shown, ProgramFolder::path());
-            if (r.ok())
-                std::printf("%s\n", qPrintable(r.path));
-            else
-                code = fail(resultMessage(r, band));
-        }
+        else
+            code = write(db, settings);
     }
     SqliteDatabase::close(db);
     return code;
+}
+
+int run(const QString &formatText, const QString &band)
+{
+    const QString f = formatText.trimmed().toLower();
+    if (f != QLatin1String("edi") && f != QLatin1String("adif"))
+        return fail(QStringLiteral("unknown export format \"%1\" (use edi or adif)").arg(formatText));
+    const LogExport::Format format = f == QLatin1String("edi") ? LogExport::Format::Edi : LogExport::Format::Adif;
+    return withContest(band, [&](QSqlDatabase db, const ContestSettings &settings) {
+        QString error;
+        LogStore::Totals totals;
+        if (!LogStore(db).totals(band, totals, &error))
+            return fail(QStringLiteral("cannot read the log: %1").arg(error));
+        const ExportTotals shown{QString::number(totals.count), QString::number(totals.points)};
+        const LogExport::Result r = LogExport::exportBand(db, format, band, settings, shown, ProgramFolder::path());
+        if (!r.ok())
+            return fail(resultMessage(r, band));
+        std::printf("%s\n", qPrintable(r.path));
+        return 0;
+    });
 }
 
 }

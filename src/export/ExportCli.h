@@ -1,9 +1,21 @@
 #pragma once
+#include <QSqlDatabase>
 #include <QString>
+#include <functional>
+
+struct ContestSettings;
 
 // `brelog --export edi|adif --band BAND`: writes the band's export file into the
 // program folder's log folder without a window, prints the path written and returns
 // the exit code (non-zero with a message on standard error on failure).
 namespace ExportCli {
 int run(const QString &format, const QString &band);
+
+// The steps every command-line export shares: checks the band, opens the program
+// folder's contest database and reads the contest data, then runs `write`, whose
+// result is the exit code. Failures print a message and give 1.
+int withContest(const QString &band,
+                const std::function<int(QSqlDatabase db, const ContestSettings &settings)> &write);
+// Prints "brelog: <message>" on standard error and gives 1.
+int fail(const QString &message);
 }

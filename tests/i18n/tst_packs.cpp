@@ -18,6 +18,7 @@
 #include "shell/ui/Form5.h"
 #include "shell/ui/FrmSplash.h"
 #include "shell/ui/MessageWindow.h"
+#include "stats/ui/Form3.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -160,6 +161,15 @@ const QList<WindowCase> &windows()
         {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
         {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
         {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
+        {"Form3",
+         [] {
+             openContestDatabase();
+             ContestSession::instance().open();
+             return new Form3({[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}});
+         }},
+        {"Form45", [] { return failure("Form45", "Slika je spremljena:"); }, {"Label2"}},
+        {"Form46", [] { return failure("Form46", "Slika nije spremljena."); }, {"Label2"}},
+        {"Form47", [] { return failure("Form47", "Veze se ne mogu pročitati."); }, {"Label2"}},
     };
     return list;
 }

@@ -7,6 +7,8 @@
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/FrmSplash.h"
+#include "stats/StatsPictureFiles.h"
+#include "stats/ui/StatsPictureCli.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,9 +28,11 @@ struct Options
                               QStringLiteral("Use DIR as the program folder (its databases, jezik, cw, log, BackUp)."),
                               QStringLiteral("DIR")};
     QCommandLineOption exportFormat{QStringLiteral("export"),
-                                    QStringLiteral("Write the log of --band as an EDI or ADIF file into the log "
-                                                   "folder, print its path and exit."),
-                                    QStringLiteral("edi|adif")};
+                                    QStringLiteral("Write the log of --band as an EDI or ADIF file, or a "
+                                                   "statistics picture (the QSO map, the bearing plot, the "
+                                                   "distance chart or the worked squares) as a PNG file, into "
+                                                   "the log folder, print its path and exit."),
+                                    QStringLiteral("edi|adif|map|bearings|distances|squares")};
     QCommandLineOption band{QStringLiteral("band"), QStringLiteral("The band to export, for example \"144 MHz\"."),
                             QStringLiteral("BAND")};
     QCommandLineOption importStations{QStringLiteral("import-stations"),
@@ -82,6 +86,23 @@ bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool crea
     return true;
 }
 
+// Whether the word after --export names a statistics picture, which is drawn with
+// widgets and so needs a QApplication.
+bool isPictureExport(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        QByteArray word;
+        if (a == "--export" && i + 1 < argc)
+            word = argv[i + 1];
+        else if (a.startsWith("--export="))
+            word = a.mid(9);
+        if (!word.isEmpty() && StatsPictureFiles::kindOfWord(QString::fromLocal8Bit(word)))
+            return true;
+    }
+    return false;
+}
+
 // Splash, then the main window. The single-instance rule is checked after the splash
 // and before the main window exists, so that a second program on the same folder
 // ends without opening any database.
@@ -118,7 +139,11 @@ int runWindows(QCoreApplication &app)
 
 int runApplication(int argc, char *argv[])
 {
-    const bool cli = isCommandLineOnly(argc, argv);
+    const bool picture = isPictureExport(argc, argv);
+    const bool cli = isCommandLineOnly(argc, argv) && !picture;
+    // Pictures are drawn off screen, so they need no display.
+    if (picture && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(cli ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("brelog"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
@@ -131,7 +156,13 @@ int runApplication(int argc, char *argv[])
     if (parser.isSet(o.exportFormat)) {
         if (!prepareFolder(parser, o, false))
             return 2;
-        return ExportCli::run(parser.value(o.exportFormat), parser.value(o.band));
+        const QString word = parser.value(o.exportFormat);
+        if (StatsPictureFiles::kindOfWord(word))
+            return StatsPictureCli::run(word, parser.value(o.band));
+        if (const QString w = word.trimmed().toLower(); w != QLatin1String("edi") && w != QLatin1String("adif"))
+            return ExportCli::fail(QStringLiteral("unknown export format \"%1\" (use edi, adif, %2)")
+                                       .arg(word, StatsPictureFiles::words().join(QStringLiteral(", "))));
+        return ExportCli::run(word, parser.value(o.band));
     }
     if (parser.isSet(o.importStations)) {
         if (!prepareFolder(parser, o, true))

@@ -444,8 +444,7 @@ void Form1::buildMenus()
     m_entry.izuadi = action(QStringLiteral("izuadi"));
     m_entry.pozivniznaktrazi = action(QStringLiteral("pozivniznaktrazi"));
     m_entry.trazipolok = action(QStringLiteral("trazipolok"));
-    // The statistics window is not part of this build: its command stays disabled
-    // instead of following the band's contents.
+    m_entry.stati = action(QStringLiteral("stati"));
     m_entry.issvihveza = action(QStringLiteral("issvihveza"));
 }
 

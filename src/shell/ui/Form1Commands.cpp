@@ -15,8 +15,10 @@
 #include "shell/ui/Form5.h"
 #include "shell/ui/FrmSplash1.h"
 #include "shell/ui/HelpWindow.h"
+#include "stats/ui/Form3.h"
 
 #include <QAction>
+#include <QLineEdit>
 
 void Form1::connectCommands()
 {
@@ -65,6 +67,12 @@ void Form1::connectCommands()
             showProgressWindow();
     });
     export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_entry, this); });
+    // The statistics follow the band's contents (EnableLogCommands) and read the band
+    // and the totals the main window shows.
+    connect(m_entry.stati, &QAction::triggered, this, [this] {
+        Form3::open(this, {[this] { return m_entry.band(); },
+                           {m_entry.Text11->text(), m_entry.Text12->text(), m_entry.Text13->text()}});
+    });
 }
 
 void Form1::selectLanguage(const QString &word)
