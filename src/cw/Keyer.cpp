@@ -4,6 +4,15 @@
 
 #include <QMetaObject>
 
+QString keyingPortDevice(const QString &choice)
+{
+    const QString c = choice.trimmed();
+    static const QStringList com{QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),
+                                 QStringLiteral("COM4")};
+    const int n = com.indexOf(c);
+    return n >= 0 ? QStringLiteral("/dev/ttyS%1").arg(n) : c;
+}
+
 Keyer::Keyer(std::shared_ptr<RtsLine> line, QObject *parent) : QObject(parent), m_line(std::move(line))
 {
     m_thread = std::thread([this] { run(); });
@@ -28,7 +37,7 @@ bool Keyer::send(const QString &portName, const QString &text, const Morse::Timi
     m_stop = false;
     {
         std::lock_guard lock(m_mutex);
-        m_job = Job{portName, text, timing};
+        m_job = Job{m_line, portName, text, timing};
     }
     m_wake.notify_all();
     return true;
@@ -68,8 +77,8 @@ void Keyer::key(const Job &job)
     // can never overlap the end of this one.
     auto report = [this](auto &&fn) { QMetaObject::invokeMethod(this, std::forward<decltype(fn)>(fn), Qt::QueuedConnection); };
     QString error;
-    if (!m_line->open(job.port, &error)) {
-        m_line->close();
+    if (!job.line->open(job.port, &error)) {
+        job.line->close();
         report([this, error] {
             m_busy = false;
             emit failed(error);
@@ -91,7 +100,7 @@ void Keyer::key(const Job &job)
             continue; // shown, never keyed
         for (const Morse::Step &step : Morse::characterSteps(c, job.timing)) {
             if (step.down != down) {
-                if (!m_line->setKeyDown(step.down)) {
+                if (!job.line->setKeyDown(step.down)) {
                     refused = true;
                     break;
                 }
@@ -112,7 +121,7 @@ void Keyer::key(const Job &job)
         if (now - planned > std::chrono::milliseconds(20))
             planned = now;
     }
-    m_line->close();
+    job.line->close();
     if (refused) {
         report([this] {
             m_busy = false;

@@ -13,6 +13,11 @@
 
 class RtsLine;
 
+// The system port behind a choice of the port list: "COM1" ... "COM4" are the first four
+// serial ports (/dev/ttyS0 ... /dev/ttyS3); any other choice is a port name as the
+// system reports it ("ttyUSB0").
+QString keyingPortDevice(const QString &choice);
+
 // Keys texts in Morse on an RTS line from a thread of its own, so the window keeps
 // running while a message goes out. Each element ends at its planned time on the
 // steady clock, counted from the start of the message, so delays do not add up.
@@ -23,6 +28,9 @@ class Keyer : public QObject
 public:
     explicit Keyer(std::shared_ptr<RtsLine> line, QObject *parent = nullptr);
     ~Keyer() override;
+
+    // The line the next message is keyed on (a message being sent keeps its line).
+    void setLine(std::shared_ptr<RtsLine> line) { m_line = std::move(line); }
 
     // True from send() until finished() or failed() has been delivered: the port is in use.
     bool isBusy() const { return m_busy; }
@@ -44,6 +52,7 @@ signals:
 private:
     struct Job
     {
+        std::shared_ptr<RtsLine> line;
         QString port;
         QString text;
         Morse::Timing timing;

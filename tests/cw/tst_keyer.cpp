@@ -71,10 +71,19 @@ void TestKeyer::keysTheScheduleOnTime()
     QVERIFY(!keyer.isBusy());
     QCOMPARE(line->openedPorts(), QStringList{"/dev/ttyS1"});
     QVERIFY(!line->isOpen());
-    const QString mismatch = compareDurations(line->durations(), expected, 6);
+    // Single elements may wake late on a busy machine; the message as a whole keeps to
+    // its plan because every element ends at a planned time, not after a sum of sleeps.
+    const QString mismatch = compareDurations(line->durations(), expected, 12);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    QVERIFY2(std::abs(line->msFromOpenToFirstSwitch() - leadingPause) <= 6,
+    QVERIFY2(std::abs(line->msFromOpenToFirstSwitch() - leadingPause) <= 12,
              qPrintable(QString::number(line->msFromOpenToFirstSwitch())));
+    int planned = leadingPause;
+    for (const QString &part : expected.split(QLatin1Char(' ')))
+        planned += part.toInt();
+    const QVector<FakeRtsLine::Event> events = line->events();
+    const double total = std::chrono::duration<double, std::milli>(line->closedAt() - events.first().time).count()
+                         + line->msFromOpenToFirstSwitch();
+    QVERIFY2(std::abs(total - planned) <= 12, qPrintable(QStringLiteral("%1 ms for %2 planned").arg(total).arg(planned)));
 }
 
 void TestKeyer::reportsEveryCharacterAsItStarts()
@@ -114,7 +123,7 @@ void TestKeyer::stopEndsAfterTheCharacterInProgress()
     QCOMPARE(finished.first().first().toBool(), true);
     QCOMPARE(started.size(), 1);
     // The dash in progress was finished with its full length and the line closed after it.
-    const QString mismatch = compareDurations(line->durations(), QStringLiteral("on 336 off 448"), 6);
+    const QString mismatch = compareDurations(line->durations(), QStringLiteral("on 336 off 448"), 12);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     QVERIFY(!line->isOpen());
     QVERIFY(!keyer.isBusy());

@@ -95,3 +95,9 @@ double FakeRtsLine::msFromOpenToFirstSwitch() const
         return -1;
     return std::chrono::duration<double, std::milli>(m_events.first().time - m_openedAt).count();
 }
+
+std::chrono::steady_clock::time_point FakeRtsLine::closedAt() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_closedAt;
+}

@@ -32,6 +32,7 @@ public:
     bool isOpen() const;
     // Milliseconds from the last successful open to the first switch.
     double msFromOpenToFirstSwitch() const;
+    std::chrono::steady_clock::time_point closedAt() const;
     // The recorded switches as "on 112" / "off 448": state and how long it lasted until
     // the next switch (or the close), in whole milliseconds.
     QStringList durations() const;
