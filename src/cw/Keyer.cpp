@@ -1,5 +1,6 @@
 #include "cw/Keyer.h"
 
+#include "platform/KeyingThreadPriority.h"
 #include "platform/RtsLine.h"
 
 #include <QMetaObject>
@@ -51,6 +52,7 @@ void Keyer::stop()
 
 void Keyer::run()
 {
+    requestTimelyWakeups();
     for (;;) {
         Job job;
         {
