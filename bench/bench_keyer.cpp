@@ -4,7 +4,7 @@
 // against a recording line, while the window processes events and the operator types
 // into the call field every 20 ms. Prints, per element switch, how late the line was
 // switched against the plan (median, p99, max, in ms; target p99 <= 2 ms), and the
-// longest gap the window's event loop saw meanwhile. --smoke keys 8 characters.
+// longest gap the window's event loop saw meanwhile. --smoke keys 10 characters.
 #include "FakeRtsLine.h"
 #include "MainWindowFixture.h"
 #include "cw/CwMemories.h"
@@ -25,7 +25,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const bool smoke = app.arguments().contains(QStringLiteral("--smoke"));
-    const QString text = QStringLiteral("cq test de 9a1test 9a1test jn85ab 5nn 001").left(smoke ? 8 : 40);
+    const QString text = QStringLiteral("cq test de 9a1test 9a1test jn85ab 5nn 001").left(smoke ? 10 : 40);
 
     MainWindowFixture f({3}, TestSupport::sampleSettings(),
                         [&](TempProgramFolder &) { CwMemories::write(0, text); });

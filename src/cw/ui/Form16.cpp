@@ -169,10 +169,10 @@ void drawOptoCoupler(QPainter &p)
         arrow(p, QPointF(264, y), QPointF(288, y), QColor(0xd0, 0x80, 0x00));
     npn(p, 298, 127, false, false);
     const double x = 320;
-    wire(p, {QPointF(x, 103), QPointF(x, top), QPointF(435, top)});
-    wire(p, {QPointF(x, 151), QPointF(x, bottom), QPointF(435, bottom)});
-    terminal(p, QPointF(440, top), QStringLiteral("PTT"), false);
-    terminal(p, QPointF(440, bottom), QStringLiteral("PTT GND"), false);
+    wire(p, {QPointF(x, 103), QPointF(x, top), QPointF(420, top)});
+    wire(p, {QPointF(x, 151), QPointF(x, bottom), QPointF(420, bottom)});
+    terminal(p, QPointF(425, top), QStringLiteral("PTT"), false);
+    terminal(p, QPointF(425, bottom), QStringLiteral("PTT GND"), false);
     label(p, QPointF(30, 232), QStringLiteral("serial port"), Qt::AlignLeft);
     label(p, QPointF(490, 232), QStringLiteral("transmitter"), Qt::AlignRight);
 }
@@ -188,9 +188,9 @@ void drawTransistor(QPainter &p)
     npn(p, 247, baseY, true, true);
     label(p, QPointF(300, baseY + 2), QStringLiteral("BC337"), Qt::AlignLeft);
     const double x = 269;
-    wire(p, {QPointF(x, baseY - 24), QPointF(x, top), QPointF(435, top)});
+    wire(p, {QPointF(x, baseY - 24), QPointF(x, top), QPointF(420, top)});
     wire(p, {QPointF(x, baseY + 24), QPointF(x, bottom)});
-    wire(p, {QPointF(45, bottom), QPointF(435, bottom)});
+    wire(p, {QPointF(45, bottom), QPointF(420, bottom)});
     dot(p, QPointF(x, bottom));
     dot(p, QPointF(375, top));
     dot(p, QPointF(375, bottom));
@@ -199,8 +199,8 @@ void drawTransistor(QPainter &p)
     wire(p, {QPointF(x - 40, bottom), QPointF(x - 40, bottom + 6)});
     ground(p, QPointF(x - 40, bottom + 6));
     dot(p, QPointF(x - 40, bottom));
-    terminal(p, QPointF(440, top), QStringLiteral("PTT"), false);
-    terminal(p, QPointF(440, bottom), QStringLiteral("PTT GND"), false);
+    terminal(p, QPointF(425, top), QStringLiteral("PTT"), false);
+    terminal(p, QPointF(425, bottom), QStringLiteral("PTT GND"), false);
     label(p, QPointF(30, 235), QStringLiteral("serial port"), Qt::AlignLeft);
     label(p, QPointF(490, 235), QStringLiteral("transmitter"), Qt::AlignRight);
 }
