@@ -4,6 +4,7 @@
 #include "platform/RtsLine.h"
 
 #include <QMetaObject>
+#include <QThread>
 
 QString keyingPortDevice(const QString &choice)
 {
@@ -16,7 +17,9 @@ QString keyingPortDevice(const QString &choice)
 
 Keyer::Keyer(std::shared_ptr<RtsLine> line, QObject *parent) : QObject(parent), m_line(std::move(line))
 {
-    m_thread = std::thread([this] { run(); });
+    m_thread.reset(QThread::create([this] { run(); }));
+    m_thread->setObjectName(QStringLiteral("keyer"));
+    m_thread->start();
 }
 
 Keyer::~Keyer()
@@ -27,7 +30,7 @@ Keyer::~Keyer()
     }
     m_stop = true;
     m_wake.notify_all();
-    m_thread.join();
+    m_thread->wait();
 }
 
 bool Keyer::send(const QString &portName, const QString &text, const Morse::Timing &timing)

@@ -9,8 +9,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
+class QThread;
 class RtsLine;
 
 // The system port behind a choice of the port list: "COM1" ... "COM4" are the first four
@@ -69,5 +69,7 @@ private:
     std::condition_variable m_wake;
     std::optional<Job> m_job; // guarded by m_mutex
     bool m_quit = false;      // guarded by m_mutex
-    std::thread m_thread;
+    // A QThread rather than a plain one: the serial port opened on it sets up socket
+    // notifiers, which need a Qt thread.
+    std::unique_ptr<QThread> m_thread;
 };
