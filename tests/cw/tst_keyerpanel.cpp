@@ -109,7 +109,7 @@ void TestKeyerPanel::designNamesExistOnce()
     for (const char *n : {"Label1", "Text1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(prompt.findChildren<QWidget *>(n).size(), 1);
     frmBevitel editor(0);
-    for (const char *n : {"txtBevitel", "chameleonButton1", "chameleonButton2"})
+    for (const char *n : {"txtBevitel", "Label1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(editor.findChildren<QWidget *>(n).size(), 1);
     Form16 wiring;
     for (const char *n : {"Picture1", "Picture2", "chameleonButton1"})

@@ -6,6 +6,7 @@
 #include "shell/ui/MessageWindow.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -42,7 +43,12 @@ frmBevitel::frmBevitel(int index, QWidget *owner) : QDialog(owner), m_index(inde
     connect(save, &QPushButton::clicked, this, &frmBevitel::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // What the text may name; filled in when the memory is sent.
+    auto *macros = new QLabel(QStringLiteral("Makronaredbe: {MYCALL} {CALL} {NR} {RST} {MYLOC}"), this);
+    macros->setObjectName(QStringLiteral("Label1"));
+    macros->setStyleSheet(QStringLiteral("color: #1f3f7a;"));
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(macros);
     buttons->addStretch();
     buttons->addWidget(save);
     buttons->addWidget(cancel);
