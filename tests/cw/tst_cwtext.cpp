@@ -44,8 +44,8 @@ class TestCwText : public QObject
 {
     Q_OBJECT
 private slots:
-    void tableHoldsTheDesignedCodes_data();
-    void tableHoldsTheDesignedCodes();
+    void tableHoldsEveryCode_data();
+    void tableHoldsEveryCode();
     void speedsAndDashWeight_data();
     void speedsAndDashWeight();
     void scheduleFollowsTheTimingRules_data();
@@ -60,7 +60,7 @@ private slots:
     void shippedMemoriesHoldUsefulDefaults();
 };
 
-void TestCwText::tableHoldsTheDesignedCodes_data()
+void TestCwText::tableHoldsEveryCode_data()
 {
     QTest::addColumn<QString>("characters");
     QTest::addColumn<QString>("codes");
@@ -77,7 +77,7 @@ void TestCwText::tableHoldsTheDesignedCodes_data()
     QTest::newRow("greater-than is one long sign") << ">" << "...-...-...-";
 }
 
-void TestCwText::tableHoldsTheDesignedCodes()
+void TestCwText::tableHoldsEveryCode()
 {
     QFETCH(QString, characters);
     QFETCH(QString, codes);
@@ -121,7 +121,7 @@ void TestCwText::scheduleFollowsTheTimingRules_data()
     QTest::addColumn<int>("speed");
     QTest::addColumn<int>("weight");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("ab at medium, the designed example")
+    QTest::newRow("ab at medium")
         << "ab" << 88 << 3 << "+112 -112 +336 -448 +336 -112 +112 -112 +112 -112 +112 -448";
     QTest::newRow("y at fast") << "y" << 175 << 3 << "+75 -25 +25 -25 +75 -25 +75 -100";
     QTest::newRow("greater-than has only element gaps inside")

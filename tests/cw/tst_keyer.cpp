@@ -49,7 +49,7 @@ void TestKeyer::keysTheScheduleOnTime_data()
     QTest::addColumn<int>("speed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("leadingPause");
-    QTest::newRow("ab at medium, the designed example")
+    QTest::newRow("ab at medium")
         << "ab" << 88 << "on 112 off 112 on 336 off 448 on 336 off 112 on 112 off 112 on 112 off 112 on 112 off 448" << 0;
     QTest::newRow("words and silent characters at fast")
         << " tA! t" << 175 << "on 75 off 175 on 75 off 100" << 75;

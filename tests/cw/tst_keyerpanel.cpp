@@ -54,9 +54,10 @@ class TestKeyerPanel : public QObject
 private slots:
     void cleanup();
     void designNamesExistOnce();
-    void opensWithTheDesignedChoices();
+    void opensOnCom1AtFastWithTheFilledMemoriesListed();
     void memoryButtonKeysTheExpandedMemory_data();
     void memoryButtonKeysTheExpandedMemory();
+    void speedAndDashWeightAreReadWhenSendingStarts();
     void functionKeysAndEscWorkFromTheCallField_data();
     void functionKeysAndEscWorkFromTheCallField();
     void windowStaysResponsiveWhileSending();
@@ -116,7 +117,7 @@ void TestKeyerPanel::designNamesExistOnce()
         QCOMPARE(wiring.findChildren<QWidget *>(n).size(), 1);
 }
 
-void TestKeyerPanel::opensWithTheDesignedChoices()
+void TestKeyerPanel::opensOnCom1AtFastWithTheFilledMemoriesListed()
 {
     MainWindowFixture f({3}, TestSupport::sampleSettings(),
                         memories({"", "", "cq de {MYCALL}", "", "", "", "", "", "tu"}));
@@ -182,6 +183,22 @@ void TestKeyerPanel::memoryButtonKeysTheExpandedMemory()
     if (!expected.isEmpty() && expected.first() == "off")
         expected.removeFirst(); // a leading pause is silence on a line that opens off
     QCOMPARE(got, expected);
+}
+
+void TestKeyerPanel::speedAndDashWeightAreReadWhenSendingStarts()
+{
+    MainWindowFixture f({3}, TestSupport::sampleSettings(), memories({"te"}));
+    auto line = fakeLine(f);
+    KeyerPanel &k = f.window().keyer();
+    k.Combo3->setCurrentText(QStringLiteral("Medium"));
+    k.txtSulyozas->setText(QStringLiteral("1"));
+    QTest::mouseClick(k.chameleonButton4[0], Qt::LeftButton);
+    QVERIFY(waitIdle(f));
+    // A dash of weight 1 lasts one element, like the dot after it.
+    const QStringList d = line->durations();
+    QCOMPARE(d.size(), 4);
+    QVERIFY2(std::abs(d.at(0).mid(3).toInt() - 112) <= 12 && std::abs(d.at(2).mid(3).toInt() - 112) <= 12,
+             qPrintable(d.join(", ")));
 }
 
 void TestKeyerPanel::functionKeysAndEscWorkFromTheCallField_data()
