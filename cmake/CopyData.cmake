@@ -1,8 +1,9 @@
 # Copies the shipped data files into the program folder of the build. The operator's
-# language choice (jezik/jezik.ini) survives a rebuild: it is copied only when missing.
+# language choice (jezik/jezik.ini) and the CW memories (cw/*.txt) survive a rebuild:
+# they are copied only when missing.
 file(GLOB_RECURSE files RELATIVE "${SRC}" "${SRC}/*")
 foreach(f ${files})
-  if(f STREQUAL "jezik/jezik.ini" AND EXISTS "${DST}/${f}")
+  if((f STREQUAL "jezik/jezik.ini" OR f MATCHES "^cw/") AND EXISTS "${DST}/${f}")
     continue()
   endif()
   if(f MATCHES "^ctydata/")

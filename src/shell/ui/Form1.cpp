@@ -6,7 +6,10 @@
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/ui/LogTableModel.h"
+#include "contest/ContestSettingsStore.h"
 #include "controls/ui/ChameleonButton.h"
+#include "cw/ui/KeyerPanel.h"
+#include "platform/RtsLine.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
@@ -192,6 +195,16 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_keyerArea = new QVBoxLayout;
     m_keyerArea->setObjectName(QStringLiteral("keyerArea"));
     right->addLayout(m_keyerArea);
+    // The keyer fills its macros from the contest data and the entry line as they are
+    // when a memory starts.
+    m_keyer = new KeyerPanel(std::shared_ptr<RtsLine>(createSerialRtsLine()), [this] {
+        const ContestSettings &s = ContestSettingsStore::instance().settings();
+        return MacroValues{s.pozivniZnak, m_entry.Text2->text(), m_entry.Text4->text(), m_entry.Text3->text(),
+                           s.lokator};
+    }, central);
+    m_keyer->setFixedWidth(300);
+    m_keyerArea->addWidget(m_keyer);
+    m_keyer->installShortcuts(this);
     middle->addLayout(right);
     root->addLayout(middle, 1);
 

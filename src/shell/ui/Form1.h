@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class CallInfoController;
+class KeyerPanel;
 class ContestFileCommands;
 class LedClock;
 class UtcClockController;
@@ -30,6 +31,7 @@ public:
     CallInfoController &callInfo() { return *m_callInfo; }
     LogTableModel &logModel() { return *m_model; }
     UtcClockController &clock() { return *m_clock; }
+    KeyerPanel &keyer() { return *m_keyer; }
     // Room at the top right for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
     // Room in the right column under the known stations for the CW keyer panel.
@@ -75,6 +77,7 @@ private:
     ContestFileCommands *m_files = nullptr;
     LedClock *m_ledClock = nullptr;
     UtcClockController *m_clock = nullptr;
+    KeyerPanel *m_keyer = nullptr;
     QVBoxLayout *m_clockArea = nullptr;
     QVBoxLayout *m_keyerArea = nullptr;
     QList<QLabel *> m_headerLabels;

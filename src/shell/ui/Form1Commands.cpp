@@ -8,6 +8,7 @@
 #include "contestlog/ContestSession.h"
 #include "contest/ui/Form2.h"
 #include "contestlog/ui/LogEntry.h"
+#include "cw/ui/Form16.h"
 #include "export/ui/ExportCommands.h"
 #include "geo/ui/Form14.h"
 #include "i18n/ui/LanguageApplier.h"
@@ -29,6 +30,7 @@ void Form1::connectCommands()
     };
     on("lokkalk", [this] { Form14::open(this); });
     on("frekv", [this] { Form5::open(this); });
+    on("cwiinterface", [this] { Form16::open(this); });
     on("pomoc", [this] { ShowHelp(this); });
     on("oprogramceku", [this] { Form4::open(this); });
     const std::pair<const char *, const char *> languages[] = {

@@ -1,0 +1,77 @@
+#include "cw/ui/FrmBevitel.h"
+
+#include "controls/ui/ChameleonButton.h"
+#include "cw/CwMemories.h"
+#include "i18n/ui/ApplySelectedLanguage.h"
+#include "shell/ui/MessageWindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+frmBevitel *frmBevitel::edit(int index, QWidget *owner)
+{
+    if (index < 0 || index >= CwMemories::Count) {
+        MessageWindow::showMessage(QStringLiteral("Form49"), QStringLiteral("Unesite tekst koji želite urediti!"));
+        return nullptr;
+    }
+    auto *editor = new frmBevitel(index, owner);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::ApplicationModal);
+    editor->open();
+    return editor;
+}
+
+frmBevitel::frmBevitel(int index, QWidget *owner) : QDialog(owner), m_index(index)
+{
+    setObjectName(QStringLiteral("frmBevitel"));
+    setWindowTitle(QStringLiteral("Unos teksta"));
+
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("txtBevitel"));
+    m_text->setMinimumWidth(460);
+    // A double quote would end the stored item early: it cannot be typed.
+    m_text->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), m_text));
+    QFont f = m_text->font();
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    m_text->setFont(f);
+    auto *save = new ChameleonButton(QStringLiteral("chameleonButton1"), QStringLiteral("Spremi"), this);
+    auto *cancel = new ChameleonButton(QStringLiteral("chameleonButton2"), QStringLiteral("Odustani"), this);
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &frmBevitel::save);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // What the text may name; filled in when the memory is sent.
+    auto *macros = new QLabel(QStringLiteral("Makronaredbe: {MYCALL} {CALL} {NR} {RST} {MYLOC}"), this);
+    macros->setObjectName(QStringLiteral("Label1"));
+    macros->setStyleSheet(QStringLiteral("color: #1f3f7a;"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(macros);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->addWidget(m_text);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    ApplySelectedLanguage(this);
+    CwMemories::ensureExists(index);
+    m_text->setText(CwMemories::read(index));
+}
+
+void frmBevitel::save()
+{
+    QString error;
+    if (!CwMemories::write(m_index, m_text->text(), &error)) {
+        auto *w = new MessageWindow(QStringLiteral("Form50"), {QStringLiteral("Memorija nije spremljena."), error},
+                                    {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}, {}, this);
+        // A child of the editor, or the editor's modality would lock it out too.
+        MessageWindow::showWindow(w);
+        return;
+    }
+    accept();
+}
