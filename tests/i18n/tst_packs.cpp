@@ -160,6 +160,13 @@ const QList<WindowCase> &windows()
         {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
         {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
         {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
+        {"Form40", [] { return failure("Form40", ContestMessages::OpenFailed); }, {"Label2"}},
+        {"Form41", [] { return failure("Form41", "Dnevnik se ne može pročitati: greška baze podataka."); }, {"Label2"}},
+        {"Form42", [] { return failure("Form42", "Brelog ne može raditi u mapi programa."); }, {"Label2"}},
+        {"Form43", [] { return failure("Form43", "Izbor jezika nije spremljen."); }, {"Label2"}},
+        {"Form44",
+         [] { return failure("Form44", "Natjecanje se ne može mijenjati: veze se neće moći spremiti."); },
+         {"Label2"}},
     };
     return list;
 }

@@ -7,6 +7,7 @@
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/FrmSplash.h"
+#include "shell/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +20,8 @@
 namespace Brelog {
 
 namespace {
+
+constexpr const char *UnusableFolderText = "Brelog ne može raditi u mapi programa.";
 
 struct Options
 {
@@ -62,23 +65,46 @@ bool isCommandLineOnly(int argc, char *argv[])
     return false;
 }
 
-bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
+bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles, QString *error)
 {
     if (parser.isSet(o.folder)) {
         const QString dir = parser.value(o.folder);
         if (!QDir().mkpath(dir)) {
-            std::fprintf(stderr, "brelog: cannot create the program folder %s\n", qPrintable(dir));
+            *error = QStringLiteral("cannot create the program folder %1").arg(dir);
             return false;
         }
         ProgramFolder::setPath(dir);
     }
     if (!createFiles)
         return true;
+    return ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), ProgramFolder::path(), error);
+}
+
+bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
+{
     QString error;
-    if (!ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), ProgramFolder::path(), &error)) {
-        std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
+    if (prepareFolder(parser, o, createFiles, &error))
+        return true;
+    std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
+    return false;
+}
+
+// A program folder where not even the lock can be made: nothing could be saved there.
+// Said on stderr always, and in a window where someone can see one; that window ends
+// the program with a failure code when it closes. False when no window was shown.
+bool reportUnusableFolder(const QString &reason)
+{
+    // The reason names the folder or file concerned.
+    std::fprintf(stderr, "brelog: cannot work in the program folder: %s\n", qPrintable(reason));
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return false;
-    }
+    auto *w = new MessageWindow(QStringLiteral("Form42"), {QString::fromUtf8(UnusableFolderText), reason},
+                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
+    // The splash closes behind the message: only the message ends the program.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(w, &QObject::destroyed, [] { QCoreApplication::exit(1); });
+    MessageWindow::showWindow(w);
     return true;
 }
 
@@ -92,8 +118,15 @@ int runWindows(QCoreApplication &app)
 
     auto *splash = new FrmSplash;
     QObject::connect(splash, &FrmSplash::finished, splash, [&] {
-        if (!instance.tryAcquire()) {
+        switch (instance.acquire()) {
+        case SingleInstance::Outcome::Acquired:
+            break;
+        case SingleInstance::Outcome::HeldByAnother:
             QCoreApplication::exit(0);
+            return;
+        case SingleInstance::Outcome::Failed:
+            if (!reportUnusableFolder(instance.failureReason()))
+                QCoreApplication::exit(1);
             return;
         }
         mainWindow = std::make_unique<Form1>();
@@ -138,8 +171,9 @@ int runApplication(int argc, char *argv[])
             return 2;
         return StationImportCli::run(parser.positionalArguments());
     }
-    if (!prepareFolder(parser, o, true))
-        return 2;
+    QString error;
+    if (!prepareFolder(parser, o, true, &error))
+        return reportUnusableFolder(error) ? app->exec() : 2;
     return runWindows(*app);
 }
 
