@@ -1,0 +1,194 @@
+// Starting on a folder or database that cannot be used: the program says what is wrong
+// (and ends with a failure code where it cannot work) instead of ending silently or
+// answering with a database driver's words.
+#include "MainWindowFixture.h"
+
+#include "contestlog/ContestSession.h"
+#include "contestlog/ui/EntryLine.h"
+#include "platform/SqliteDatabase.h"
+#include "shell/ProgramFiles.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/MessageWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+const QString program = QStringLiteral(BRELOG_BIN_DIR "/brelog");
+
+bool run(const QString &command, const QStringList &args)
+{
+    QProcess p;
+    p.start(command, args);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// One file mounted read-only over itself, as a file on a read-only medium would be.
+class ReadOnlyFile
+{
+public:
+    explicit ReadOnlyFile(const QString &path) : m_path(path)
+    {
+        m_mounted = run(QStringLiteral("mount"), {QStringLiteral("--bind"), path, path});
+        if (m_mounted && !run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro,bind"), path}))
+            release();
+    }
+    ~ReadOnlyFile() { release(); }
+    bool isReadOnly() const { return m_mounted; }
+
+private:
+    void release()
+    {
+        if (m_mounted)
+            run(QStringLiteral("umount"), {QStringLiteral("-l"), m_path});
+        m_mounted = false;
+    }
+    QString m_path;
+    bool m_mounted = false;
+};
+
+QString messageText(const char *objectName)
+{
+    MessageWindow *w = MessageWindow::find(QString::fromLatin1(objectName));
+    return w ? w->text() : QString();
+}
+
+}
+
+class TestStartupFailures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unusableProgramFolderIsReportedNotTakenForASecondProgram_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only folder") << "read-only" << "Read-only file system";
+        QTest::newRow("read-only folder with the lock of a crashed program") << "stale lock" << "Read-only file system";
+        QTest::newRow("full disk") << "full" << "disk full";
+        QTest::newRow("read-only folder without a contest database") << "no database" << "Read-only file system";
+    }
+    void unusableProgramFolderIsReportedNotTakenForASecondProgram()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, reason);
+        if (!QFile::exists(program))
+            QSKIP("the program is not built");
+        TmpfsMount disk(8 * 1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        {
+            TempProgramFolder shipped;
+            QVERIFY(TestSupport::copyTree(shipped.path(), disk.path()));
+        }
+        if (situation == QLatin1String("no database"))
+            QVERIFY(QFile::remove(disk.file(QStringLiteral("contest.mdb"))));
+        if (situation == QLatin1String("stale lock")) {
+            // What a program killed while it ran leaves: a lock naming a process that is gone.
+            QFile lock(disk.file(QStringLiteral("brelog.lock")));
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write("999999\nbrelog\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        QVERIFY(situation == QLatin1String("full") ? disk.fill() : disk.setReadOnly(true));
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("BRELOG_STARTUP_MARK"), QStringLiteral("1"));
+        p.setProcessEnvironment(env);
+        p.start(program, {QStringLiteral("--folder"), disk.path()});
+        QVERIFY(p.waitForFinished(20000));
+        const QByteArray err = p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() != 0, err.constData());
+        QVERIFY2(err.contains(disk.path().toUtf8()) && err.contains(reason.toUtf8()), err.constData());
+        QVERIFY(!p.readAllStandardOutput().contains("BRELOG_STARTUP_MARK"));
+    }
+
+    void brokenContestDatabaseIsNamedAtStart_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("empty file") << "empty" << "Form29" << "empty (0 bytes)";
+        QTest::newRow("SQLite file without the log tables") << "no tables" << "Form29" << "table takmicenje is missing";
+        QTest::newRow("text file") << "text" << "Form29" << "not an SQLite database";
+        QTest::newRow("read-only file") << "read-only" << "Form44" << "read-only";
+    }
+    void brokenContestDatabaseIsNamedAtStart()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, window);
+        QFETCH(QString, says);
+        std::unique_ptr<ReadOnlyFile> readOnly;
+        MainWindowFixture f({3}, TestSupport::sampleSettings(), [&](TempProgramFolder &folder) {
+            const QString path = folder.file(QStringLiteral("contest.mdb"));
+            if (damage == QLatin1String("read-only")) {
+                readOnly = std::make_unique<ReadOnlyFile>(path);
+                return;
+            }
+            QFile::remove(path);
+            if (damage == QLatin1String("no tables")) {
+                QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-foreign"), nullptr);
+                QSqlQuery(db).exec(QStringLiteral("CREATE TABLE other (a)"));
+                SqliteDatabase::close(db);
+                return;
+            }
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (damage == QLatin1String("text"))
+                file.write("ID,Call\n1,9A1AA\n");
+        });
+        if (damage == QLatin1String("read-only") && !readOnly->isReadOnly())
+            QSKIP("cannot mount a file read-only here");
+        const QString text = messageText(qPrintable(window));
+        QVERIFY2(text.contains(says), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("contest.mdb")));
+        // No second window with a driver's message ("no such table", "Parameter count
+        // mismatch"), and none saying a QSO was not saved.
+        for (const char *other : {"Form20", "Form41"})
+            QVERIFY2(!MessageWindow::find(QString::fromLatin1(other)), other);
+        if (damage == QLatin1String("read-only"))
+            QVERIFY(!MessageWindow::find(QStringLiteral("Form29")));
+    }
+
+    void logThatCannotBeReadSaysSo()
+    {
+        MainWindowFixture f({3, 4});
+        QVERIFY(!MessageWindow::find(QStringLiteral("Form41")));
+        QSqlQuery(ContestSession::instance().database()).exec(QStringLiteral("ALTER TABLE takmicenje RENAME TO x"));
+        f.window().entry().Combo2->setCurrentIndex(1);
+        const QString text = messageText("Form41");
+        QVERIFY2(text.startsWith(QStringLiteral("Dnevnik se ne može pročitati")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("takmicenje")), qPrintable(text));
+        QVERIFY(!MessageWindow::find(QStringLiteral("Form20")));
+    }
+
+    void brokenPrefixDatabaseNewerThanTheShippedOneIsReplaced()
+    {
+        TempProgramFolder shipped;
+        QTemporaryDir target;
+        const QString prefixes = target.filePath(QStringLiteral("znakovi.mdb"));
+        QFile broken(prefixes);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("SQLite format 3");
+        QVERIFY(broken.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+        broken.close();
+        QString error;
+        QVERIFY2(ProgramFiles::ensureShippedFiles(shipped.path(), target.path(), &error), qPrintable(error));
+        QFile copy(prefixes);
+        QFile original(shipped.file(QStringLiteral("znakovi.mdb")));
+        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.size(), original.size());
+        QVERIFY(copy.readAll() == original.readAll());
+    }
+};
+
+QTEST_MAIN(TestStartupFailures)
+#include "tst_startupfailures.moc"
