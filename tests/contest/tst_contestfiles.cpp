@@ -8,6 +8,7 @@
 #include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "controls/ui/ChameleonButton.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
 #include "shell/ui/MessageWindow.h"
@@ -372,6 +373,34 @@ private slots:
         QVERIFY2(!events.contains(QStringLiteral("deleted Kup.mdb")), qPrintable(events.join(", ")));
         QVERIFY2(events.contains(QStringLiteral("renamed to Kup.mdb")), qPrintable(events.join(", ")));
         QCOMPARE(countRows(m_folder->file(QStringLiteral("BackUp/Kup.mdb")), QStringLiteral("takmicenje")), 3);
+    }
+
+    void copyOntoAFullDiskSaysSoAndKeepsTheOldCopy()
+    {
+        TmpfsMount disk(1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        ContestSession::instance().close();
+        QVERIFY(QFile::copy(working(), disk.file(QStringLiteral("contest.mdb"))));
+        ProgramFolder::setPath(disk.path());
+        QVERIFY(ContestSession::instance().open());
+        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("Kup");
+        m_commands->saveContestCopy();
+        const QString copy = disk.file(QStringLiteral("BackUp/Kup.mdb"));
+        QCOMPARE(countRows(copy, QStringLiteral("takmicenje")), 2);
+        const QByteArray good = readAll(copy);
+
+        QVERIFY(addQsos(db(), 1, QStringLiteral("OE")));
+        QVERIFY(disk.fill());
+        m_commands->saveContestCopy();
+        MessageWindow *failure = MessageWindow::find(QStringLiteral("Form28"));
+        QVERIFY(failure);
+        QVERIFY2(failure->text().contains(QStringLiteral("disk full")), qPrintable(failure->text()));
+        QCOMPARE(readAll(copy), good);
+        QCOMPARE(QDir(disk.file(QStringLiteral("BackUp"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList(QStringLiteral("Kup.mdb")));
+        ContestSession::instance().close();
+        ProgramFolder::setPath(m_folder->path());
     }
 
     void openedCopyBringsItsOwnContestData()

@@ -105,6 +105,8 @@ bool reportUnusableFolder(const QString &reason)
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(w, &QObject::destroyed, [] { QCoreApplication::exit(1); });
     MessageWindow::showWindow(w);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        w->move(screen->availableGeometry().center() - w->rect().center());
     return true;
 }
 
