@@ -52,11 +52,13 @@ SingleInstance::Outcome SingleInstance::acquire()
     const QString folder = QFileInfo(m_path).absolutePath();
     if (m_lock->error() == QLockFile::LockFailedError) {
         // QLockFile has already removed a lock whose process is gone when it could; one
-        // that is still there with a live process is a running program.
+        // that is still there with a live process is a running program. The process of
+        // another computer (a shared folder) cannot be checked from here: it counts as
+        // running, as QLockFile counts it.
         qint64 pid = 0;
         QString host, app;
         if (m_lock->getLockInfo(&pid, &host, &app) && pid > 0
-            && (host.isEmpty() || host == QSysInfo::machineHostName()) && processIsAlive(pid))
+            && ((!host.isEmpty() && host != QSysInfo::machineHostName()) || processIsAlive(pid)))
             return Outcome::HeldByAnother;
     }
     // Whatever else stops the lock: the folder itself says why, when a small file
