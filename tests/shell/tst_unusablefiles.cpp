@@ -1,10 +1,11 @@
-// Starting on a folder or database that cannot be used: the program says what is wrong
-// (and ends with a failure code where it cannot work) instead of ending silently or
-// answering with a database driver's words.
+// A program folder, database or disk that cannot be used: the program says what is
+// wrong (and ends with a failure code where it cannot work) instead of ending
+// silently, reporting success or answering with a database driver's words.
 #include "MainWindowFixture.h"
 
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
@@ -12,10 +13,14 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QStandardPaths>
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -60,7 +65,7 @@ QString messageText(const char *objectName)
 
 }
 
-class TestStartupFailures : public QObject
+class TestUnusableFiles : public QObject
 {
     Q_OBJECT
 
@@ -109,6 +114,36 @@ private slots:
         QVERIFY2(p.exitCode() != 0, err.constData());
         QVERIFY2(err.contains(disk.path().toUtf8()) && err.contains(reason.toUtf8()), err.constData());
         QVERIFY(!p.readAllStandardOutput().contains("BRELOG_STARTUP_MARK"));
+    }
+
+    void folderOfAnotherUserIsReported()
+    {
+        // An installed program started by a user who may read its folder but not write it.
+        if (!QFile::exists(program))
+            QSKIP("the program is not built");
+        if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("runuser")).isEmpty())
+            QSKIP("running the program as another user needs root and runuser");
+        TempProgramFolder folder;
+        QDirIterator it(folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QFile::setPermissions(it.next(), QFileInfo(it.filePath()).isDir() ? QFile::Permissions(0x7755)
+                                                                               : QFile::Permissions(0x6644));
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7755)));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(QStringLiteral("/"));
+        p.start(QStringLiteral("runuser"),
+                {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"), program, QStringLiteral("--folder"),
+                 folder.path()});
+        QVERIFY(p.waitForFinished(20000));
+        const QByteArray err = p.readAllStandardError();
+        if (p.exitCode() == 126 || p.exitCode() == 127 || !err.contains("brelog"))
+            QSKIP(qPrintable(QStringLiteral("the user nobody cannot run %1 here: %2").arg(program, QString::fromLocal8Bit(err))));
+        QVERIFY2(p.exitCode() != 0, err.constData());
+        QVERIFY2(err.contains(folder.path().toUtf8()) && err.contains("Permission denied"), err.constData());
     }
 
     void brokenContestDatabaseIsNamedAtStart_data()
@@ -170,6 +205,36 @@ private slots:
         QVERIFY(!MessageWindow::find(QStringLiteral("Form20")));
     }
 
+    void exportFromTheMenuOntoAFullDiskSaysSo()
+    {
+        MainWindowFixture f({3});
+        f.typeQso(QStringLiteral("S51ZZ"), QStringLiteral("4"), QStringLiteral("76TB"));
+        QCOMPARE(f.storedCount(), 1);
+        TmpfsMount disk(256);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        ProgramFolder::setPath(disk.path()); // where the log folder goes
+        f.window().entry().edi->trigger();
+        const QStringList written = QDir(disk.file(QStringLiteral("log"))).entryList(QDir::Files);
+        QCOMPARE(written.size(), 1);
+        const QString path = disk.file(QStringLiteral("log/") + written.first());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray good = file.readAll();
+        file.close();
+        QVERIFY(good.endsWith("[END]\r\n"));
+        MainWindowFixture::closeMessageWindows();
+
+        QVERIFY(disk.fill());
+        f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
+        f.window().entry().edi->trigger();
+        const QString text = messageText("Form23");
+        QVERIFY2(text.contains(QStringLiteral("disk full")) && text.contains(path), qPrintable(text));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), good);
+        ProgramFolder::setPath(f.folder().path());
+    }
+
     void brokenPrefixDatabaseNewerThanTheShippedOneIsReplaced()
     {
         TempProgramFolder shipped;
@@ -190,5 +255,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartupFailures)
-#include "tst_startupfailures.moc"
+QTEST_MAIN(TestUnusableFiles)
+#include "tst_unusablefiles.moc"
