@@ -24,6 +24,10 @@ QString errorReason(const QSqlError &error)
         return SafeFile::reason(ENOSPC);
     if (code == QLatin1String("8"))
         return QStringLiteral("the file or its folder is read-only");
+    // What QtSql says for a connection that was never opened (a database refused at start).
+    const QString text = error.text().trimmed();
+    if (text.isEmpty() || text.startsWith(QLatin1String("Driver not loaded")))
+        return QStringLiteral("the database is not open");
     return error.text();
 }
 

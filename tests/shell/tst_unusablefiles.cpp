@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "contestlog/ContestSession.h"
+#include "contestlog/LogStore.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
@@ -191,6 +192,19 @@ private slots:
             QVERIFY2(!MessageWindow::find(QString::fromLatin1(other)), other);
         if (damage == QLatin1String("read-only"))
             QVERIFY(!MessageWindow::find(QStringLiteral("Form29")));
+    }
+
+    void statementsWithoutAnOpenDatabaseSaySo()
+    {
+        // After a contest database was refused at start, a QSO typed all the same is
+        // refused in plain words, not with the driver's.
+        LogStore store{QSqlDatabase()};
+        QString error;
+        QVERIFY(!store.insert(TestSupport::sampleQso(QStringLiteral("S51ZZ"), QStringLiteral("144 MHz"), 1), &error));
+        QCOMPARE(error, QStringLiteral("the database is not open"));
+        QVector<QsoRow> rows;
+        QVERIFY(!store.bandRows(QStringLiteral("144 MHz"), rows, &error));
+        QCOMPARE(error, QStringLiteral("the database is not open"));
     }
 
     void logThatCannotBeReadSaysSo()
