@@ -133,6 +133,14 @@ int runWindows(QCoreApplication &app)
         }
         mainWindow = std::make_unique<Form1>();
         mainWindow->show();
+        // What the main window's load had to say (a database it could not open) stays
+        // in front of it, in its middle.
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<MessageWindow *>(w) && w->isVisible()) {
+                w->move(mainWindow->frameGeometry().center() - w->rect().center());
+                w->raise();
+            }
+        }
         // For start-up measurements: one line once the main window is up.
         if (qEnvironmentVariableIsSet("BRELOG_STARTUP_MARK")) {
             QTimer::singleShot(0, mainWindow.get(), [] {
