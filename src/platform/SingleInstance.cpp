@@ -57,9 +57,13 @@ SingleInstance::Outcome SingleInstance::acquire()
         // running, as QLockFile counts it.
         qint64 pid = 0;
         QString host, app;
-        if (m_lock->getLockInfo(&pid, &host, &app) && pid > 0
-            && ((!host.isEmpty() && host != QSysInfo::machineHostName()) || processIsAlive(pid)))
+        const bool readable = m_lock->getLockInfo(&pid, &host, &app) && pid > 0;
+        if (readable && ((!host.isEmpty() && host != QSysInfo::machineHostName()) || processIsAlive(pid)))
             return Outcome::HeldByAnother;
+        // A lock file without a process in it (cut short by a power cut) would block
+        // every start for ever; QLockFile removes it only while no process holds it.
+        if (!readable && m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return Outcome::Acquired;
     }
     // Whatever else stops the lock: the folder itself says why, when a small file
     // cannot be written there.

@@ -7,6 +7,7 @@
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SingleInstance.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
@@ -115,6 +116,24 @@ private slots:
         QVERIFY2(p.exitCode() != 0, err.constData());
         QVERIFY2(err.contains(disk.path().toUtf8()) && err.contains(reason.toUtf8()), err.constData());
         QVERIFY(!p.readAllStandardOutput().contains("BRELOG_STARTUP_MARK"));
+    }
+
+    void lockFileWithoutAProcessDoesNotBlock_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty lock file") << QByteArray();
+        QTest::newRow("lock file of garbage") << QByteArray("\x01\x02garbage");
+    }
+    void lockFileWithoutAProcessDoesNotBlock()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir folder;
+        QFile lock(folder.filePath(QStringLiteral("brelog.lock")));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.close();
+        SingleInstance instance(folder.path());
+        QCOMPARE(instance.acquire(), SingleInstance::Outcome::Acquired);
     }
 
     void folderOfAnotherUserIsReported()
