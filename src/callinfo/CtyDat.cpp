@@ -1,5 +1,6 @@
 #include "callinfo/CtyDat.h"
 
+#include "platform/SafeFile.h"
 #include "platform/SqliteDatabase.h"
 
 #include <QFile>
@@ -235,15 +236,7 @@ bool writePrefixDatabase(const QString &path, const QVector<Entity> &entities, Q
         QFile::remove(part);
         return false;
     }
-    if (QFileInfo::exists(path) && !QFile::remove(path)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot replace the file").arg(path);
-        QFile::remove(part);
-        return false;
-    }
-    if (!QFile::rename(part, path)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot write the file").arg(path);
+    if (!SafeFile::replace(part, path, error)) {
         QFile::remove(part);
         return false;
     }

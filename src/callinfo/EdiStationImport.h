@@ -19,8 +19,15 @@ struct LogFile
     int malformed = 0;     // QSO lines without a usable call and locator
 };
 
+// Calls longer than this are no calls (and no known station).
+inline constexpr int MaxCallLength = 20;
+// A line longer than this (in characters) is no QSO record and is skipped unread.
+inline constexpr qsizetype MaxLineLength = 4096;
+
+// Reads the log at `path` line by line, in UTF-8, UTF-16 (either with a byte-order
+// mark) or an 8-bit code page; one station per call, the later record winning.
 LogFile readLog(const QString &path);
-// Parses the text of a log (for tests and for readLog).
+// The same for a log held in memory (for tests).
 LogFile parseLog(const QByteArray &content);
 
 struct Summary

@@ -3,6 +3,7 @@
 #include "contestlog/ContestDatabase.h"
 #include "contestlog/ContestSession.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
 
@@ -11,8 +12,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
-#include <filesystem>
-#include <system_error>
 
 namespace ContestFiles {
 
@@ -24,22 +23,11 @@ void setError(QString *error, const QString &message)
         *error = message;
 }
 
-std::filesystem::path fsPath(const QString &path)
-{
-    return std::filesystem::path(path.toStdU16String());
-}
-
 // Replaces `target` by `source` in one step (rename over the old file), so that at
 // every moment one complete file carries the working name.
 bool replaceFile(const QString &source, const QString &target, QString *error)
 {
-    std::error_code ec;
-    std::filesystem::rename(fsPath(source), fsPath(target), ec);
-    if (ec) {
-        setError(error, QStringLiteral("%1: %2").arg(target, QString::fromStdString(ec.message())));
-        return false;
-    }
-    return true;
+    return SafeFile::replace(source, target, error);
 }
 
 // A consistent copy of the working file: through the open connection when there is
@@ -84,6 +72,31 @@ bool reopen(QString *error)
     if (error && error->isEmpty())
         *error = reason;
     return false;
+}
+
+// Keeps a copy of the working file in BackUp before it is replaced, so that no command
+// ever throws a worked log away. A working file SQLite cannot read is kept byte for
+// byte. True (with an empty `savedPath`) when there is no working file to keep.
+bool autosaveWorkingFile(QString *savedPath, QString *error)
+{
+    ContestSession &session = ContestSession::instance();
+    const QString path = session.path();
+    if (!QFileInfo::exists(path))
+        return true;
+    if (!QDir().mkpath(backupFolder())) {
+        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
+        return false;
+    }
+    const QString save = freeAutosavePath();
+    bool saved = copyWorkingFile(save, error);
+    if (!saved && !session.isOpen())
+        saved = QFile::copy(path, save);
+    if (!saved)
+        return false;
+    if (error)
+        error->clear();
+    *savedPath = save;
+    return true;
 }
 
 // A journal left beside the old working file must not be rolled into its successor.
@@ -152,21 +165,8 @@ NewContestResult createContestDatabase(const BeforeClose &beforeClose)
     ContestSession &session = ContestSession::instance();
     const QString path = session.path();
 
-    if (QFileInfo::exists(path)) {
-        if (!QDir().mkpath(backupFolder())) {
-            r.error = QStringLiteral("%1: cannot create the folder").arg(backupFolder());
-            return r;
-        }
-        const QString save = freeAutosavePath();
-        bool saved = copyWorkingFile(save, &r.error);
-        // A working file SQLite cannot read is kept byte for byte; it is closed.
-        if (!saved && !session.isOpen())
-            saved = QFile::copy(path, save);
-        if (!saved)
-            return r;
-        r.error.clear();
-        r.autosavePath = save;
-    }
+    if (!autosaveWorkingFile(&r.autosavePath, &r.error))
+        return r;
 
     const QString fresh = path + QStringLiteral(".new");
     QFile::remove(fresh);
@@ -208,6 +208,10 @@ OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &before
         return r;
     }
 
+    if (!autosaveWorkingFile(&r.autosavePath, &r.error)) {
+        r.error = QStringLiteral("the working contest could not be kept in BackUp (%1)").arg(r.error);
+        return r;
+    }
     const QString incoming = path + QStringLiteral(".incoming");
     QFile::remove(incoming);
     if (!copyDatabaseFile(chosenPath, incoming, &r.error)) {

@@ -43,11 +43,14 @@ struct OpenResult
 {
     bool ok = false;
     bool reopened = false; // the connection was closed and opened again (on either file)
+    QString autosavePath;  // the copy of the replaced contest (empty when none was made)
     QString error;
 };
-// Makes a copy of `chosenPath` the working file. The chosen file must be a contest
-// database; otherwise, and on any other failure, the working file stays unchanged and
-// the connection stays (or is again) open on it.
+// Keeps a copy of the working file under freeAutosavePath() and makes a copy of
+// `chosenPath` the working file; when the working file cannot be kept, nothing is
+// opened. The chosen file must be a contest database; otherwise, and on any other
+// failure, the working file stays unchanged and the connection stays (or is again)
+// open on it.
 OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &beforeClose = {});
 
 }

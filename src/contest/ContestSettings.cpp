@@ -2,6 +2,7 @@
 
 #include "contest/BandLabels.h"
 
+#include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
 
 #include <QDate>
@@ -200,11 +201,16 @@ bool insertBandRow(QSqlDatabase db, const ContestSettings &s, int k, QString *er
         return false;
     }
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO postavke (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')));
+    // A statement that cannot be prepared gives its own reason, not "Parameter count mismatch".
+    if (!q.prepare(QStringLiteral("INSERT INTO postavke (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')))) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        db.rollback();
+        return false;
+    }
     for (const auto &[name, value] : values)
         q.addBindValue(value);
     if (!q.exec()) {
-        setError(error, q.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
         db.rollback();
         return false;
     }
@@ -248,12 +254,16 @@ bool updateBandRow(QSqlDatabase db, const ContestSettings &s, int k, bool *found
         return false;
     }
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE postavke SET %1 WHERE ID=?").arg(sets.join(u',')));
+    if (!q.prepare(QStringLiteral("UPDATE postavke SET %1 WHERE ID=?").arg(sets.join(u',')))) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        db.rollback();
+        return false;
+    }
     for (const auto &[name, value] : values)
         q.addBindValue(value);
     q.addBindValue(id);
     if (!q.exec() || !db.commit()) {
-        setError(error, q.lastError().isValid() ? q.lastError().text() : db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError().isValid() ? q.lastError() : db.lastError()));
         db.rollback();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "contestlog/LogStore.h"
 
+#include "platform/SqliteDatabase.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -16,6 +18,16 @@ void setError(QString *error, const QString &text)
 {
     if (error)
         *error = text;
+}
+
+// A statement that cannot be prepared (a missing table, a closed connection) says so;
+// binding values to it would only report a "Parameter count mismatch".
+bool prepare(QSqlQuery &q, const QString &sql, QString *error)
+{
+    if (q.prepare(sql))
+        return true;
+    setError(error, SqliteDatabase::errorReason(q.lastError()));
+    return false;
 }
 
 QString blank(const QString &text)
@@ -116,11 +128,12 @@ bool LogStore::bandRows(const QString &band, QVector<QsoRow> &rows, QString *err
     rows.clear();
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
-                  .arg(QLatin1String(kColumns), QLatin1String(kBandCondition)));
+    if (!prepare(q, QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
+                        .arg(QLatin1String(kColumns), QLatin1String(kBandCondition)), error))
+        return false;
     q.addBindValue(bandPattern(band));
     if (!q.exec()) {
-        setError(error, q.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
         return false;
     }
     while (q.next())
@@ -133,11 +146,12 @@ bool LogStore::totals(const QString &band, Totals &t, QString *error) const
     t = {};
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB) FROM takmicenje WHERE %1")
-                  .arg(QLatin1String(kBandCondition)));
+    if (!prepare(q, QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB) FROM takmicenje WHERE %1")
+                        .arg(QLatin1String(kBandCondition)), error))
+        return false;
     q.addBindValue(bandPattern(band));
     if (!q.exec() || !q.next()) {
-        setError(error, q.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
         return false;
     }
     t.count = q.value(0).toLongLong();
@@ -150,10 +164,12 @@ std::optional<qint64> LogStore::minimumQrb(const QString &band, QString *error) 
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT MIN(QRB) FROM takmicenje WHERE %1").arg(QLatin1String(kBandCondition)));
+    if (!prepare(q, QStringLiteral("SELECT MIN(QRB) FROM takmicenje WHERE %1").arg(QLatin1String(kBandCondition)),
+                 error))
+        return std::nullopt;
     q.addBindValue(bandPattern(band));
     if (!q.exec() || !q.next()) {
-        setError(error, q.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
         return std::nullopt;
     }
     if (q.value(0).isNull())
@@ -164,22 +180,26 @@ std::optional<qint64> LogStore::minimumQrb(const QString &band, QString *error) 
 std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
 {
     if (!m_db.transaction()) {
-        setError(error, m_db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
         return std::nullopt;
     }
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, "
-                             "Bearing, QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) "
-                             "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    if (!prepare(q, QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, "
+                                   "Bearing, QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) "
+                                   "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                 error)) {
+        m_db.rollback();
+        return std::nullopt;
+    }
     bindEntry(q, qso);
     if (!q.exec()) {
-        setError(error, q.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
         m_db.rollback();
         return std::nullopt;
     }
     const qint64 id = q.lastInsertId().toLongLong();
     if (!m_db.commit()) {
-        setError(error, m_db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
         m_db.rollback();
         return std::nullopt;
     }
@@ -189,22 +209,26 @@ std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
 std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *error)
 {
     if (!m_db.transaction()) {
-        setError(error, m_db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
         return std::nullopt;
     }
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("UPDATE takmicenje SET Time=?, Call=?, RSTs=?, NrS=?, Mode=?, RSTr=?, NrR=?, "
-                             "Loc=?, QRB=?, Bearing=?, QSOs=?, ODX=?, Date=?, Points=?, Dupla=?, Longitu=?, "
-                             "Latitu=?, DXCCd=?, Dodatak1=? WHERE ID=?"));
+    if (!prepare(q, QStringLiteral("UPDATE takmicenje SET Time=?, Call=?, RSTs=?, NrS=?, Mode=?, RSTr=?, NrR=?, "
+                                   "Loc=?, QRB=?, Bearing=?, QSOs=?, ODX=?, Date=?, Points=?, Dupla=?, Longitu=?, "
+                                   "Latitu=?, DXCCd=?, Dodatak1=? WHERE ID=?"),
+                 error)) {
+        m_db.rollback();
+        return std::nullopt;
+    }
     bindEntry(q, qso);
     q.addBindValue(id);
     if (!q.exec()) {
-        setError(error, q.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
         m_db.rollback();
         return std::nullopt;
     }
     if (!m_db.commit()) {
-        setError(error, m_db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
         m_db.rollback();
         return std::nullopt;
     }
@@ -214,14 +238,17 @@ std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *
 bool LogStore::remove(qint64 id, QString *error)
 {
     if (!m_db.transaction()) {
-        setError(error, m_db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
         return false;
     }
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("DELETE FROM takmicenje WHERE ID=?"));
+    if (!prepare(q, QStringLiteral("DELETE FROM takmicenje WHERE ID=?"), error)) {
+        m_db.rollback();
+        return false;
+    }
     q.addBindValue(id);
     if (!q.exec() || !m_db.commit()) {
-        setError(error, q.lastError().isValid() ? q.lastError().text() : m_db.lastError().text());
+        setError(error, SqliteDatabase::errorReason(q.lastError().isValid() ? q.lastError() : m_db.lastError()));
         m_db.rollback();
         return false;
     }

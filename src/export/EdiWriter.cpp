@@ -10,9 +10,44 @@ namespace {
 
 const QByteArray kLineEnd("\r\n");
 
+// Characters a reader may take for the end of a line, and the other control characters.
+bool breaksLine(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || u == 0x7f || u == 0x85 || u == 0x2028 || u == 0x2029;
+}
+
+// A header value: whatever would start a new line becomes a blank, so that a value can
+// never add a line (a second "PCall=") to the file.
+QString oneLine(const QString &text)
+{
+    QString t = text;
+    for (QChar &c : t)
+        if (breaksLine(c))
+            c = QLatin1Char(' ');
+    return t;
+}
+
 QByteArray utf8(const QString &text)
 {
-    return text.trimmed().toUtf8();
+    return oneLine(text).trimmed().toUtf8();
+}
+
+// A field of a ";"-separated line (QSO record, CODXC, SAntH): a ";" inside it becomes
+// a blank as well, so the line keeps its number of fields.
+QByteArray field(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return utf8(t);
+}
+
+// A remark line that a reader would take for a section header ("[QSORecords;1]")
+// starts with a blank instead.
+QByteArray remarkLine(const QString &text)
+{
+    const QByteArray line = oneLine(text).toUtf8();
+    return line.startsWith('[') ? ' ' + line : line;
 }
 
 QByteArray twoDigits(int v)
@@ -41,7 +76,7 @@ QByteArray serialText(const QString &stored)
     bool ok = false;
     const qlonglong n = t.toLongLong(&ok);
     if (!ok)
-        return t.toUtf8();
+        return field(t);
     QByteArray digits = QByteArray::number(n < 0 ? -n : n).rightJustified(3, '0');
     return n < 0 ? "-" + digits : digits;
 }
@@ -103,21 +138,21 @@ QByteArray record(const QsoRow &r, StoredDateTime &dates)
     line += ';';
     line += timeText(r.time);
     line += ';';
-    line += utf8(r.call);
+    line += field(r.call);
     line += ';';
     line += QByteArray::number(modeCode(r.mode));
     line += ';';
-    line += utf8(r.rsts);
+    line += field(r.rsts);
     line += ';';
     line += serialText(r.nrs);
     line += ';';
-    line += utf8(r.rstr);
+    line += field(r.rstr);
     line += ';';
     line += serialText(r.nrr);
     line += ";;";
-    line += utf8(r.loc);
+    line += field(r.loc);
     line += ';';
-    line += utf8(r.qrb);
+    line += field(r.qrb);
     line += ";;;;";
     if (r.dupla.trimmed() == QLatin1String("D"))
         line += 'D';
@@ -171,7 +206,7 @@ QByteArray compose(const QVector<QsoRow> &rows, const ContestSettings &s, const 
     bandLine("SPowe=", bs ? utf8(bs->snaga) : QByteArray());
     bandLine("SRXEq=", bs ? utf8(bs->rx) : QByteArray());
     bandLine("SAnte=", bs ? utf8(bs->antena) : QByteArray());
-    bandLine("SAntH=", bs ? utf8(bs->visinaAntene) + ';' + utf8(bs->nadmorska) : QByteArray());
+    bandLine("SAntH=", bs ? field(bs->visinaAntene) + ';' + field(bs->nadmorska) : QByteArray());
     line("CQSOs=" + count + ";1");
     line("CQSOP=" + points);
     line("CWWLs=1;0;1");
@@ -182,14 +217,14 @@ QByteArray compose(const QVector<QsoRow> &rows, const ContestSettings &s, const 
     line("CDXCB=");
     line("CToSc=" + points);
     if (const QsoRow *odx = longestQso(rows, band))
-        line("CODXC=" + utf8(odx->call) + ';' + utf8(odx->loc) + ';' + utf8(odx->qrb));
+        line("CODXC=" + field(odx->call) + ';' + field(odx->loc) + ';' + field(odx->qrb));
     line("[Remarks]");
     if (bs) {
         const QString remarks = bs->komentar.trimmed();
         if (!remarks.isEmpty()) {
             static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
             for (const QString &l : remarks.split(lineBreak))
-                line(l.toUtf8());
+                line(remarkLine(l));
         }
     }
     line("[QSORecords;" + count + ']');

@@ -3,23 +3,53 @@
 #include "contestlog/LogStore.h"
 #include "export/AdifWriter.h"
 #include "export/EdiWriter.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace LogExport {
 
+namespace {
+
+// One part of a file name: path separators and every character that is not printable
+// (NUL, line breaks, other control characters) become "_".
+QString namePart(const QString &text)
+{
+    QList<uint> points = text.trimmed().toUcs4();
+    for (uint &c : points)
+        if (c == '/' || c == '\\' || !QChar::isPrint(char32_t(c)))
+            c = '_';
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), points.size());
+}
+
+// Drops the last character (both halves of a surrogate pair).
+void chopCharacter(QString &s)
+{
+    s.chop(s.size() >= 2 && s.at(s.size() - 1).isLowSurrogate() ? 2 : 1);
+}
+
+qsizetype encodedSize(const QString &name)
+{
+    return QFile::encodeName(name).size();
+}
+
+}
+
 QString fileName(Format format, const ContestSettings &s, const QString &band)
 {
-    QString call = s.pozivniZnak;
-    call.replace(QLatin1Char('/'), QLatin1Char('_'));
-    call.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    QString contest = s.nazivNatjecanja.trimmed();
-    contest.replace(QLatin1Char('/'), QLatin1Char('_'));
-    contest.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return call.trimmed() + QLatin1Char('-') + contest + QLatin1Char('-') + band.trimmed()
-           + (format == Format::Edi ? QLatin1String(".edi") : QLatin1String(".adi"));
+    QString call = namePart(s.pozivniZnak);
+    QString contest = namePart(s.nazivNatjecanja);
+    const QString tail = QLatin1Char('-') + namePart(band)
+                         + (format == Format::Edi ? QLatin1String(".edi") : QLatin1String(".adi"));
+    // Below the usual limit of 255 bytes, with room for the temporary name the file is
+    // written under first: the contest name gives way first, then the call.
+    while (encodedSize(call + QLatin1Char('-') + contest + tail) > MaxFileNameBytes && !contest.isEmpty())
+        chopCharacter(contest);
+    while (encodedSize(call + QLatin1Char('-') + contest + tail) > MaxFileNameBytes && !call.isEmpty())
+        chopCharacter(call);
+    return call + QLatin1Char('-') + contest + tail;
 }
 
 Result writeFile(const QString &folder, const QString &name, const QByteArray &bytes)
@@ -31,18 +61,10 @@ Result writeFile(const QString &folder, const QString &name, const QByteArray &b
         return r;
     }
     r.path = QDir(folder).filePath(name);
-    QSaveFile file(r.path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        r.detail = file.errorString();
-        return r;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        r.detail = file.errorString();
-        file.cancelWriting();
-        return r;
-    }
-    if (!file.commit()) {
-        r.detail = file.errorString();
+    QString error;
+    if (!SafeFile::write(r.path, bytes, &error)) {
+        // The path is reported on its own; the detail is the reason alone.
+        r.detail = error.mid(r.path.size() + 2);
         return r;
     }
     r.status = Result::Written;

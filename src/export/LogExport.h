@@ -30,7 +30,10 @@ struct Result
 
 // "<C>-<N>-<B>.edi" or ".adi": C the call sign with "/" as "_", N the contest name,
 // B the band text, each trimmed. A "/" or "\" in the contest name is written as "_"
-// as well, so the name cannot lead out of the log folder.
+// as well, so the name cannot lead out of the log folder, and so is every character
+// that is not printable. A name longer than MaxFileNameBytes (in the file system's
+// encoding) loses the end of the contest name, then of the call.
+inline constexpr qsizetype MaxFileNameBytes = 200;
 QString fileName(Format format, const ContestSettings &settings, const QString &band);
 
 // Creates `folder` when missing and replaces `folder/name` with `bytes` through a

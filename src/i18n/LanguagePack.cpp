@@ -2,11 +2,11 @@
 
 #include "platform/ItemFileReader.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -158,14 +158,10 @@ QString readWord(const QString &iniPath)
     return {};
 }
 
-bool writeWord(const QString &iniPath, const QString &word)
+bool writeWord(const QString &iniPath, const QString &word, QString *error)
 {
     QDir().mkpath(QFileInfo(iniPath).absolutePath());
-    QSaveFile f(iniPath);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write((word + QLatin1Char('\n')).toUtf8());
-    return f.commit();
+    return SafeFile::write(iniPath, (word + QLatin1Char('\n')).toUtf8(), error);
 }
 
 QString iniPath()

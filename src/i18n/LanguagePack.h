@@ -87,8 +87,9 @@ QString packFileForWord(const QString &word);
 // cannot be read.
 QString readWord(const QString &iniPath);
 
-// Replaces the ini file's content with the word and a line end.
-bool writeWord(const QString &iniPath, const QString &word);
+// Replaces the ini file's content with the word and a line end; on failure the old
+// content stays and `error` says why.
+bool writeWord(const QString &iniPath, const QString &word, QString *error = nullptr);
 
 // jezik/jezik.ini and jezik/<file> of the program folder.
 QString iniPath();

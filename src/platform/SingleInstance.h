@@ -14,6 +14,16 @@ public:
 
     // True when this process now holds the lock (or already held it).
     bool tryAcquire();
+
+    enum class Outcome {
+        Acquired,      // this process holds the lock
+        HeldByAnother, // a running program holds it
+        Failed,        // the lock cannot be made at all (read-only folder, full disk, ...)
+    };
+    // Takes the lock and tells a running program apart from a folder where no lock can
+    // be made; for Failed, failureReason() says why.
+    Outcome acquire();
+    QString failureReason() const { return m_failure; }
     bool isHeld() const;
     QString lockPath() const { return m_path; }
     // Why the lock was not taken (for diagnostics only).
@@ -22,4 +32,5 @@ public:
 private:
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
+    QString m_failure;
 };

@@ -1,16 +1,35 @@
 #include "platform/SqliteDatabase.h"
 
+#include "platform/SafeFile.h"
+
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cerrno>
+
 namespace {
 QAtomicInt connectionCounter;
 }
 
 namespace SqliteDatabase {
+
+QString errorReason(const QSqlError &error)
+{
+    // SQLITE_FULL and SQLITE_READONLY say what happened in words a person can act on.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("13"))
+        return SafeFile::reason(ENOSPC);
+    if (code == QLatin1String("8"))
+        return QStringLiteral("the file or its folder is read-only");
+    // What QtSql says for a connection that was never opened (a database refused at start).
+    const QString text = error.text().trimmed();
+    if (text.isEmpty() || text.startsWith(QLatin1String("Driver not loaded")))
+        return QStringLiteral("the database is not open");
+    return error.text();
+}
 
 QSqlDatabase open(const QString &path, const QString &prefix, QString *error, bool mayCreate)
 {
@@ -45,6 +64,30 @@ QSqlDatabase open(const QString &path, const QString &prefix, QString *error, bo
     return db;
 }
 
+bool checkWritable(QSqlDatabase db, QString *error)
+{
+    // Rewriting the header's user version inside a transaction that is rolled back
+    // touches the file and the journal the way a saved QSO does, and changes nothing.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        if (error)
+            *error = errorReason(q.lastError());
+        return false;
+    }
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (!db.transaction()) {
+        if (error)
+            *error = errorReason(db.lastError());
+        return false;
+    }
+    const bool ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
+    if (!ok && error)
+        *error = errorReason(q.lastError());
+    db.rollback();
+    return ok;
+}
+
 void close(QSqlDatabase &db)
 {
     if (!db.isValid())
@@ -68,19 +111,15 @@ bool copyTo(QSqlDatabase db, const QString &target, QString *error)
     q.addBindValue(tmp);
     if (!q.exec()) {
         if (error)
-            *error = q.lastError().text();
+            *error = QStringLiteral("%1: %2").arg(target, errorReason(q.lastError()));
+        q = QSqlQuery();
         QFile::remove(tmp);
         return false;
     }
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot replace the file").arg(target);
-        QFile::remove(tmp);
-        return false;
-    }
-    if (!QFile::rename(tmp, target)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot write the file").arg(target);
+    q = QSqlQuery();
+    // VACUUM INTO does not sync its output: the copy reaches the disk before it takes
+    // the name, and the old copy is replaced by a rename, never deleted first.
+    if (!SafeFile::sync(tmp, error) || !SafeFile::replace(tmp, target, error)) {
         QFile::remove(tmp);
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 // Opening SQLite files the way every Brelog database is used: one named QtSql
@@ -11,6 +12,14 @@ namespace SqliteDatabase {
 // name derived from `prefix`. Returns an invalid database and sets `error` on failure.
 QSqlDatabase open(const QString &path, const QString &prefix, QString *error,
                   bool mayCreate = true);
+
+// The reason of a failed statement: "disk full" for a full disk, a plain sentence for
+// a read-only file, the driver's text otherwise.
+QString errorReason(const QSqlError &error);
+
+// True when changes can reach the file of `db` (the file and its folder are
+// writable); false with the reason otherwise. Leaves the database unchanged.
+bool checkWritable(QSqlDatabase db, QString *error);
 
 // Closes the connection and removes it from QtSql. Every query on it must be gone.
 void close(QSqlDatabase &db);

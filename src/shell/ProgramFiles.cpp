@@ -1,13 +1,45 @@
 #include "shell/ProgramFiles.h"
 
 #include "contestlog/ContestDatabase.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace ProgramFiles {
+
+namespace {
+
+// An SQLite file holding the two prefix tables; never modifies the file.
+bool isPrefixDatabase(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.read(16) != QByteArray("SQLite format 3\0", 16))
+        return false;
+    f.close();
+    const QString name = QStringLiteral("prefix-check");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            ok = q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                       "AND name IN ('Prefixes', 'CTYDAT')"))
+                 && q.next() && q.value(0).toInt() == 2;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+}
 
 bool ensureShippedFiles(const QString &shippedFolder, const QString &programFolder, QString *error)
 {
@@ -39,15 +71,18 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
         // copy. Known stations are the operator's own and are never replaced.
         const QString shippedPrefixes = source.filePath(QStringLiteral("znakovi.mdb"));
         const QString prefixes = target.filePath(QStringLiteral("znakovi.mdb"));
+        // A copy that is not a prefix database any more (cut short, overwritten) is
+        // replaced whatever its date.
         if (QFileInfo::exists(shippedPrefixes)
             && (!QFileInfo::exists(prefixes)
-                || QFileInfo(shippedPrefixes).lastModified() > QFileInfo(prefixes).lastModified())) {
+                || QFileInfo(shippedPrefixes).lastModified() > QFileInfo(prefixes).lastModified()
+                || !isPrefixDatabase(prefixes))) {
             const QString part = prefixes + QStringLiteral(".part");
             QFile::remove(part);
             if (QFile::copy(shippedPrefixes, part)) {
                 QFile(part).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-                QFile::remove(prefixes);
-                QFile::rename(part, prefixes);
+                if (!SafeFile::replace(part, prefixes, nullptr))
+                    QFile::remove(part);
             }
         }
         const QString stations = target.filePath(QStringLiteral("evidencija.mdb"));
@@ -57,8 +92,14 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
         }
     }
     const QString contest = target.filePath(QStringLiteral("contest.mdb"));
-    if (!QFileInfo::exists(contest) && !ContestDatabase::createFile(contest, error))
-        return false;
+    if (!QFileInfo::exists(contest)) {
+        // The folder's own reason ("Read-only file system", "disk full") says more than
+        // the database driver's.
+        if (!SafeFile::checkFolderWritable(programFolder, error))
+            return false;
+        if (!ContestDatabase::createFile(contest, error))
+            return false;
+    }
     return true;
 }
 

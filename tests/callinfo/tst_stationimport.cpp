@@ -8,8 +8,12 @@
 #include "shell/ui/MessageWindow.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -44,6 +48,16 @@ QByteArray log(const char *date, const QByteArray &records, const char *eol = "\
     QByteArray text = "[REG1TEST;1]\nTDate=" + QByteArray(date) + ";" + QByteArray(date)
                       + "\nPCall=9A1XX\n[Remarks]\n[QSORecords;9]\n" + records + "[END;Test]\n";
     return text.replace("\n", eol);
+}
+
+// A small log in UTF-16 with its byte-order mark.
+QByteArray utf16(QStringConverter::Encoding encoding, const char *mark)
+{
+    QStringEncoder encode(encoding);
+    const QString text = QStringLiteral("[REG1TEST;1]\r\nTDate=20200101;20200101\r\n[QSORecords;2]\r\n"
+                                        "200101;1000;S51A;1;59;001;59;001;;JN76TO;1;;;;\r\n"
+                                        "200101;1001;9A1AA;1;59;002;59;002;;JN75AB;1;;;;\r\n[END;x]\r\n");
+    return QByteArray(mark) + QByteArray(encode(text));
 }
 
 QString locatorOf(const KnownStations &s, const QString &call)
@@ -137,6 +151,24 @@ private slots:
                                "200101;1002;;1;59;003;59;003;;JN75AB;1;;;;\n"
                                "200101;1003;9A1AA;1;59;004;59;004;;JN75AB;1;;;;\n")
             << QStringList{"9A1AA"} << 3;
+        QTest::newRow("UTF-16 little-endian with its mark")
+            << utf16(QStringDecoder::Utf16LE, "\xFF\xFE") << QStringList{"S51A", "9A1AA"} << 0;
+        QTest::newRow("UTF-16 big-endian with its mark")
+            << utf16(QStringDecoder::Utf16BE, "\xFE\xFF") << QStringList{"S51A", "9A1AA"} << 0;
+        QTest::newRow("call of 20 characters kept, of 21 skipped")
+            << log("20200101", "200101;1000;9A1AAAAAAAAAAAAAAAAA;1;59;001;59;001;;JN75AB;1;;;;\n"
+                               "200101;1001;9A1AAAAAAAAAAAAAAAAAA;1;59;002;59;002;;JN75AB;1;;;;\n")
+            << QStringList{"9A1AAAAAAAAAAAAAAAAA"} << 1;
+        QTest::newRow("later record of a call wins, first place kept")
+            << log("20200101", "200101;1000;S51A;1;59;001;59;001;;JN76TO;1;;;;\n"
+                               "200101;1001;9A1AA;1;59;002;59;002;;JN75AB;1;;;;\n"
+                               "200101;1002;S51A;1;59;003;59;003;;JN76AB;1;;;;\n")
+            << QStringList{"S51A", "9A1AA"} << 0;
+        QTest::newRow("CR alone ends lines, a line too long is skipped")
+            << log("20200101", "200101;1000;S51A;1;59;001;59;001;;JN76TO;1;;;;\r"
+                                   + QByteArray(EdiStationImport::MaxLineLength + 10, ';') + "\r"
+                                   + "200101;1001;9A1AA;1;59;002;59;002;;JN75AB;1;;;;\n")
+            << QStringList{"S51A", "9A1AA"} << 1;
         QTest::newRow("records end at the next section")
             << log("20200101", "200101;1000;S51A;1;59;001;59;001;;JN76TO;1;;;;\n[Remarks]\nnot;a;record\n")
             << QStringList{"S51A"} << 0;
@@ -153,6 +185,46 @@ private slots:
             found << s.call;
         QCOMPARE(found, calls);
         QCOMPARE(f.malformed, malformed);
+    }
+
+    void hugeFileIsReadInLittleMemory()
+    {
+        // 200 MB with a line of 150 MB in the records and 50 MB of records behind it:
+        // reading it whole took several times its size; line by line the program
+        // stays small, and every record after the long line still counts.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("huge.edi"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(log("20200101", "200101;1000;S51A;1;59;001;59;001;;JN76TO;1;;;;\n").chopped(12));
+            const QByteArray chunk(1 << 20, 'x');
+            for (int i = 0; i < 150; ++i)
+                QVERIFY(f.write(chunk) == chunk.size());
+            f.write("\n");
+            QByteArray records;
+            for (int i = 0; i < 1000; ++i)
+                records += QStringLiteral("200101;1001;9A%1AA;1;59;002;59;002;;JN75AB;1;;;;\r\n").arg(i).toLatin1();
+            for (qint64 written = 0; written < 50 << 20; written += records.size())
+                QVERIFY(f.write(records) == records.size());
+            f.write("[END;x]\r\n");
+        }
+        QTemporaryDir folder;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"),
+                {QStringLiteral("--import-stations"), path, QStringLiteral("--folder"), folder.path()});
+        QVERIFY(p.waitForFinished(50000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("Dodano stanica: 1001")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("Preskočeno neispravnih redaka: 1")), qPrintable(out));
+        rusage usage{};
+        QCOMPARE(getrusage(RUSAGE_CHILDREN, &usage), 0);
+        // ru_maxrss is in kilobytes: well below the 150 MB of the long line.
+        QVERIFY2(usage.ru_maxrss < 100 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
     }
 
     void commandLineReportsAndFailsWithoutReadableFile()

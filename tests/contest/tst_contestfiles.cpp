@@ -8,6 +8,7 @@
 #include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "controls/ui/ChameleonButton.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
 #include "shell/ui/MessageWindow.h"
@@ -20,6 +21,9 @@
 #include <QSqlQuery>
 #include <QtTest>
 #include <memory>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -278,7 +282,18 @@ private slots:
                                      QStringLiteral("*.mdb")}));
         QCOMPARE(opened.size(), opens ? 1 : 0);
         QCOMPARE(bool(MessageWindow::find(QStringLiteral("Form11"))), opens);
-        QCOMPARE(bool(MessageWindow::find(QStringLiteral("Form7"))), !opens);
+        // Nothing chosen is "Nije pronađeno"; a chosen file that cannot be opened says why.
+        QCOMPARE(bool(MessageWindow::find(QStringLiteral("Form7"))), kind == QLatin1String("cancel"));
+        MessageWindow *failure = MessageWindow::find(QStringLiteral("Form40"));
+        QCOMPARE(bool(failure), !opens && kind != QLatin1String("cancel"));
+        if (failure) {
+            QVERIFY(failure->text().startsWith(QStringLiteral("Natjecanje nije pozvano")));
+            const QString reason = failure->text().section(QLatin1Char('\n'), 1);
+            QVERIFY2(reason.contains(kind == QLatin1String("foreign") ? QStringLiteral("missing")
+                                     : kind == QLatin1String("text") ? QStringLiteral("not an SQLite database")
+                                                                     : QStringLiteral("cannot be read")),
+                     qPrintable(reason));
+        }
         if (opens) {
             QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 5);
             QCOMPARE(countRows(chosen, QStringLiteral("takmicenje")), 5); // the copy itself stays
@@ -287,6 +302,105 @@ private slots:
         }
         QVERIFY(logUsable());
         QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), opens ? 6 : 3);
+    }
+
+    void openingACopyFirstKeepsTheWorkingContest_data()
+    {
+        QTest::addColumn<bool>("backupWritable");
+        QTest::newRow("the working contest goes to an autosave") << true;
+        QTest::newRow("no autosave possible, nothing is opened") << false;
+    }
+    void openingACopyFirstKeepsTheWorkingContest()
+    {
+        QFETCH(bool, backupWritable);
+        QTemporaryDir elsewhere;
+        const QString chosen = elsewhere.filePath(QStringLiteral("other.mdb"));
+        QVERIFY(ContestDatabase::createFile(chosen, nullptr));
+        if (!backupWritable) {
+            QFile blocker(m_folder->file(QStringLiteral("BackUp")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        ContestFileCommands::openFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return chosen;
+        };
+        QSignalSpy opened(m_commands.get(), &ContestFileCommands::savedContestOpened);
+        m_commands->openSavedContest();
+
+        QCOMPARE(opened.size(), backupWritable ? 1 : 0);
+        if (backupWritable) {
+            QCOMPARE(backups(), QStringList(QStringLiteral("autosave-20260502-140309.mdb")));
+            QCOMPARE(countRows(m_folder->file(QStringLiteral("BackUp/autosave-20260502-140309.mdb")),
+                               QStringLiteral("takmicenje")),
+                     2);
+            QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 0);
+        } else {
+            MessageWindow *failure = MessageWindow::find(QStringLiteral("Form40"));
+            QVERIFY(failure);
+            QVERIFY2(failure->text().contains(QStringLiteral("BackUp")), qPrintable(failure->text()));
+            QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 2);
+        }
+        QVERIFY(logUsable());
+    }
+
+    void replacingACopyNeverTakesItsNameAway()
+    {
+        // Whoever looks at BackUp while a copy is replaced (or after a crash at any
+        // moment) finds the old or the new copy under the name, never none: the new one
+        // is renamed over the old, which is never deleted first.
+        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("Kup");
+        m_commands->saveContestCopy();
+        QCOMPARE(backups(), QStringList(QStringLiteral("Kup.mdb")));
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(watch >= 0);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(m_folder->file(QStringLiteral("BackUp"))).constData(),
+                                  IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM)
+                >= 0);
+        QVERIFY(addQsos(db(), 1, QStringLiteral("OE")));
+        m_commands->saveContestCopy();
+
+        QStringList events;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char *p = buffer; p < buffer + n;) {
+                const auto *e = reinterpret_cast<const inotify_event *>(p);
+                const QString name = e->len ? QString::fromLocal8Bit(e->name) : QString();
+                events << (e->mask & IN_DELETE ? QStringLiteral("deleted ") : QStringLiteral("renamed to "))
+                              + name;
+                p += sizeof(inotify_event) + e->len;
+            }
+        }
+        ::close(watch);
+        QVERIFY2(!events.contains(QStringLiteral("deleted Kup.mdb")), qPrintable(events.join(", ")));
+        QVERIFY2(events.contains(QStringLiteral("renamed to Kup.mdb")), qPrintable(events.join(", ")));
+        QCOMPARE(countRows(m_folder->file(QStringLiteral("BackUp/Kup.mdb")), QStringLiteral("takmicenje")), 3);
+    }
+
+    void copyOntoAFullDiskSaysSoAndKeepsTheOldCopy()
+    {
+        TmpfsMount disk(1024);
+        if (!disk.isMounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        ContestSession::instance().close();
+        QVERIFY(QFile::copy(working(), disk.file(QStringLiteral("contest.mdb"))));
+        ProgramFolder::setPath(disk.path());
+        QVERIFY(ContestSession::instance().open());
+        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("Kup");
+        m_commands->saveContestCopy();
+        const QString copy = disk.file(QStringLiteral("BackUp/Kup.mdb"));
+        QCOMPARE(countRows(copy, QStringLiteral("takmicenje")), 2);
+        const QByteArray good = readAll(copy);
+
+        QVERIFY(addQsos(db(), 1, QStringLiteral("OE")));
+        QVERIFY(disk.fill());
+        m_commands->saveContestCopy();
+        MessageWindow *failure = MessageWindow::find(QStringLiteral("Form28"));
+        QVERIFY(failure);
+        QVERIFY2(failure->text().contains(QStringLiteral("disk full")), qPrintable(failure->text()));
+        QCOMPARE(readAll(copy), good);
+        QCOMPARE(QDir(disk.file(QStringLiteral("BackUp"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList(QStringLiteral("Kup.mdb")));
+        ContestSession::instance().close();
+        ProgramFolder::setPath(m_folder->path());
     }
 
     void openedCopyBringsItsOwnContestData()

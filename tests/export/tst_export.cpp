@@ -44,6 +44,12 @@ private slots:
     void commandLineWritesTheBandFile();
     void commandLineRejectsBadRequests_data();
     void commandLineRejectsBadRequests();
+    void commandLineExportOntoAFullDiskFailsAndKeepsThePreviousFile();
+
+    void ediValuesCannotAddLinesOrFields_data();
+    void ediValuesCannotAddLinesOrFields();
+    void fileNamesArePrintableAndFitTheFileSystem_data();
+    void fileNamesArePrintableAndFitTheFileSystem();
 
 private:
     QByteArray compose(LogExport::Format format, const QString &band);
@@ -397,6 +403,129 @@ void TestExport::commandLineRejectsBadRequests()
         QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("contest.mdb"))));
     if (setup.isEmpty())
         QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("log"))));
+}
+
+void TestExport::commandLineExportOntoAFullDiskFailsAndKeepsThePreviousFile()
+{
+    TmpfsMount disk(512);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    SqliteDatabase::close(m_db);
+    QVERIFY(QFile::copy(m_folder->file(QStringLiteral("contest.mdb")), disk.file(QStringLiteral("contest.mdb"))));
+    const QStringList args{QStringLiteral("--export"), QStringLiteral("edi"), QStringLiteral("--band"),
+                           QStringLiteral("144 MHz"), QStringLiteral("--folder"), disk.path()};
+    CliRun r = runBrelog(args);
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QString path = QString::fromUtf8(r.out).trimmed();
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray good = f.readAll();
+    f.close();
+    QVERIFY(good.size() > 500);
+
+    QVERIFY(disk.fill());
+    r = runBrelog(args);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("disk full") && r.err.contains("log/"), r.err.constData());
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), good);
+    QCOMPARE(QDir(disk.file(QStringLiteral("log"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList(QFileInfo(path).fileName()));
+}
+
+void TestExport::ediValuesCannotAddLinesOrFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("expectedLine");
+    QTest::newRow("call with a semicolon") << "call" << "S5;1X" << QByteArray("260502;1401;S5 1X;1;59;001;57;012;;JN76TO;160;;;;");
+    QTest::newRow("locator with a semicolon") << "loc" << "JN;76" << QByteArray("260502;1401;S51ZZ/P;1;59;001;57;012;;JN 76;160;;;;");
+    QTest::newRow("contest name with a line break") << "contest" << "Kup\r\nPCall=XX9XX" << QByteArray("TName=Kup  PCall=XX9XX");
+    QTest::newRow("address with NUL and a Unicode line separator")
+        << "address" << QStringLiteral("Ulica%1 1%2RCall=X").arg(QChar(0)).arg(QChar(0x2028)) << QByteArray("PAdr1=Ulica  1 RCall=X");
+    QTest::newRow("remark line that looks like a section") << "remarks" << "prvi red\n[QSORecords;1]" << QByteArray(" [QSORecords;1]");
+    QTest::newRow("remark line [END]") << "remarks" << "[END]" << QByteArray(" [END]");
+}
+
+void TestExport::ediValuesCannotAddLinesOrFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, expectedLine);
+    const QString band = QStringLiteral("144 MHz");
+    QVector<QsoRow> rows;
+    QVERIFY(LogStore(m_db).bandRows(band, rows));
+    ContestSettings settings = ExportFixture::settings();
+    if (field == QLatin1String("call"))
+        rows[0].call = value + QLatin1Char(' ');
+    else if (field == QLatin1String("loc"))
+        rows[0].loc = value + QLatin1Char(' ');
+    else if (field == QLatin1String("contest"))
+        settings.nazivNatjecanja = value;
+    else if (field == QLatin1String("address"))
+        settings.adresa = value;
+    else
+        settings.bands[3].komentar = value;
+    const QByteArray text = EdiWriter::compose(rows, settings, band, ExportFixture::totals(m_db, band));
+    QList<QByteArray> lines = text.split('\n');
+    QCOMPARE(lines.takeLast(), QByteArray()); // the file ends with a line end
+    for (QByteArray &l : lines) {
+        QVERIFY2(l.endsWith('\r') && l.count('\r') == 1, l.constData());
+        l.chop(1);
+    }
+    QVERIFY2(lines.contains(expectedLine), text.constData());
+    // Exactly the designed lines: one of each header key, the designed sections, and
+    // fifteen fields in every record.
+    QCOMPARE(lines.count("[QSORecords;5]"), 1);
+    int sections = 0, pcall = 0;
+    for (const QByteArray &l : lines) {
+        sections += l.startsWith('[');
+        pcall += l.startsWith("PCall=");
+    }
+    QCOMPARE(sections, 4); // [REG1TEST;1], [Remarks], [QSORecords;5], [END]
+    QCOMPARE(pcall, 1);
+    const qsizetype first = lines.indexOf("[QSORecords;5]") + 1;
+    QCOMPARE(lines.size() - first - 1, 5);
+    for (qsizetype i = first; i < lines.size() - 1; ++i)
+        QCOMPARE(lines.at(i).count(';'), 14);
+}
+
+void TestExport::fileNamesArePrintableAndFitTheFileSystem_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("contest");
+    QTest::addColumn<QString>("expected"); // empty: only the checks below
+    QTest::newRow("NUL in the contest name") << "9A1A" << QStringLiteral("Kup%1x").arg(QChar(0)) << "9A1A-Kup_x-144 MHz.edi";
+    QTest::newRow("line break in the call") << "9A1A\n/P" << "Kup" << "9A1A__P-Kup-144 MHz.edi";
+    QTest::newRow("tab and escape") << "9A1A" << "a\tb\x1b" "c" << "9A1A-a_b_c-144 MHz.edi";
+    QTest::newRow("letters beyond ASCII stay") << "9A1A" << "Kup Međimurja ☀" << "9A1A-Kup Međimurja ☀-144 MHz.edi";
+    QTest::newRow("very long contest name") << "9A1A" << QString(1000, QLatin1Char('k')) << "";
+    QTest::newRow("very long name of two-byte letters") << QString(300, QChar(0x0161)) << QString(300, QChar(0x0107)) << "";
+}
+
+void TestExport::fileNamesArePrintableAndFitTheFileSystem()
+{
+    QFETCH(QString, call);
+    QFETCH(QString, contest);
+    QFETCH(QString, expected);
+    ContestSettings settings;
+    QVERIFY(ContestSettingsTable::load(m_db, settings));
+    settings.pozivniZnak = call;
+    settings.nazivNatjecanja = contest;
+    const QString band = QStringLiteral("144 MHz");
+    const QString name = LogExport::fileName(LogExport::Format::Edi, settings, band);
+    if (!expected.isEmpty())
+        QCOMPARE(name, expected);
+    QVERIFY2(name.endsWith(QStringLiteral("-144 MHz.edi")), qPrintable(name));
+    QVERIFY(QFile::encodeName(name).size() <= LogExport::MaxFileNameBytes);
+    for (const QChar c : name)
+        QVERIFY2(c.isPrint() || c.isSurrogate(), qPrintable(name));
+    // And the file is really written under that name.
+    const LogExport::Result r = LogExport::exportBand(m_db, LogExport::Format::Edi, band, settings,
+                                                      ExportFixture::totals(m_db, band), m_folder->path());
+    QVERIFY2(r.ok(), qPrintable(r.detail));
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("log"))).entryList(QDir::Files), QStringList(name));
 }
 
 QTEST_GUILESS_MAIN(TestExport)

@@ -3,6 +3,7 @@
 #include "i18n/LanguagePack.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "i18n/ui/LanguageApplier.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -93,6 +94,8 @@ private slots:
     void appliesPackNamedInJezikIni_data();
     void appliesPackNamedInJezikIni();
     void selectLanguageStoresWordAndRelabels();
+    void languageChoiceOnAFullDiskKeepsTheStoredWord();
+    void overlongCaptionsAreCut();
 };
 
 void TestLanguageApplier::relabelsEveryKindOfControl()
@@ -240,6 +243,48 @@ void TestLanguageApplier::selectLanguageStoresWordAndRelabels()
 
     QVERIFY(!SelectLanguage("klingonski", &w));
     QCOMPARE(SelectedLanguageWord(), QString("hrvatski"));
+}
+
+void TestLanguageApplier::languageChoiceOnAFullDiskKeepsTheStoredWord()
+{
+    TempProgramFolder shipped(false);
+    TmpfsMount disk(512);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    QVERIFY(TestSupport::copyTree(shipped.file("jezik"), disk.file("jezik")));
+    ProgramFolder::setPath(disk.path());
+    SampleWindow w;
+    QVERIFY(SelectLanguage("engleski", &w));
+    QVERIFY(disk.fill());
+
+    QString error;
+    QVERIFY(SelectLanguage("polski", &w, &error));
+    QVERIFY2(error.endsWith("jezik.ini: disk full"), qPrintable(error));
+    QCOMPARE(SelectedLanguageWord(), QString("engleski"));
+    QCOMPARE(w.label1->text(), QString("Czas")); // this run still speaks the chosen language
+    ProgramFolder::setPath(shipped.path());
+}
+
+void TestLanguageApplier::overlongCaptionsAreCut()
+{
+    // A pack anyone can edit: a caption of a megabyte must not stretch the window.
+    const QString huge(1 << 20, QLatin1Char('W'));
+    SampleWindow w;
+    LanguagePack pack;
+    pack.loadFromText(QStringLiteral("[Form1]\nCaption=\"%1\"\nLabel1.Caption=\"%1\"\nLabel1.ToolTip=\"%1\"\n"
+                                     "chameleonButton4(0).Caption=\"%1\"\nTabStrip1.TabCaption(1).Caption=\"%1\"\n"
+                                     "kraj.Caption=\"%1\"\nLabel2.Caption=\"%2\"\n[Form1.End]\n")
+                          .arg(huge, QString(MaxCaptionLength, QLatin1Char('x'))));
+    SetLanguageInForm(&w, pack);
+    const QString cut = huge.left(MaxCaptionLength);
+    QCOMPARE(w.windowTitle(), cut);
+    QCOMPARE(w.label1->text(), cut);
+    QCOMPARE(w.label1->toolTip(), cut);
+    QCOMPARE(w.element0->text(), cut);
+    QCOMPARE(w.tabs->tabText(0), cut);
+    QCOMPARE(w.action->text(), cut);
+    QCOMPARE(w.label2->text(), QString(MaxCaptionLength, QLatin1Char('x'))); // at the limit: whole
+    QVERIFY2(w.sizeHint().width() < 5000, qPrintable(QString::number(w.sizeHint().width())));
 }
 
 QTEST_MAIN(TestLanguageApplier)

@@ -167,6 +167,13 @@ const QList<WindowCase> &windows()
         {"Form48", [] { return failure("Form48", "CW ulaz se ne može otvoriti."); }, {"Label2"}},
         {"Form49", [] { return message("Form49", "Unesite tekst koji želite urediti!"); }},
         {"Form50", [] { return failure("Form50", "Memorija nije spremljena."); }, {"Label2"}},
+        {"Form40", [] { return failure("Form40", ContestMessages::OpenFailed); }, {"Label2"}},
+        {"Form41", [] { return failure("Form41", "Dnevnik se ne može pročitati: greška baze podataka."); }, {"Label2"}},
+        {"Form42", [] { return failure("Form42", "Brelog ne može raditi u mapi programa."); }, {"Label2"}},
+        {"Form43", [] { return failure("Form43", "Izbor jezika nije spremljen."); }, {"Label2"}},
+        {"Form44",
+         [] { return failure("Form44", "Natjecanje se ne može mijenjati: veze se neće moći spremiti."); },
+         {"Label2"}},
     };
     return list;
 }

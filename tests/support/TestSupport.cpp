@@ -9,6 +9,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+
+#include <unistd.h>
 
 TempProgramFolder::TempProgramFolder(bool withContestDatabase)
 {
@@ -116,4 +119,59 @@ QsoEntry sampleQso(const QString &call, const QString &band, qint64 serial, cons
     return e;
 }
 
+}
+
+TmpfsMount::TmpfsMount(int sizeKb)
+{
+    if (::geteuid() != 0) {
+        m_skipReason = QStringLiteral("mounting a small tmpfs needs root");
+        return;
+    }
+    QProcess p;
+    p.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                      QStringLiteral("size=%1k,mode=0755").arg(sizeKb), QStringLiteral("tmpfs"),
+                                      m_dir.path()});
+    if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        m_skipReason = QStringLiteral("cannot mount a tmpfs here: %1")
+                           .arg(QString::fromLocal8Bit(p.readAllStandardError()).trimmed());
+        return;
+    }
+    m_mounted = true;
+}
+
+TmpfsMount::~TmpfsMount()
+{
+    if (!m_mounted)
+        return;
+    QProcess p;
+    p.start(QStringLiteral("umount"), {QStringLiteral("-l"), m_dir.path()});
+    p.waitForFinished(10000);
+}
+
+QString TmpfsMount::file(const QString &relative) const
+{
+    return QDir(m_dir.path()).filePath(relative);
+}
+
+bool TmpfsMount::fill()
+{
+    QFile f(file(QStringLiteral(".filler")));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'f');
+    while (f.write(block) == block.size()) {
+    }
+    // Whatever the last block left: byte by byte up to the last one.
+    while (f.write("f", 1) == 1) {
+    }
+    return true;
+}
+
+bool TmpfsMount::setReadOnly(bool readOnly)
+{
+    QProcess p;
+    p.start(QStringLiteral("mount"), {QStringLiteral("-o"), readOnly ? QStringLiteral("remount,ro")
+                                                                     : QStringLiteral("remount,rw"),
+                                      m_dir.path()});
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }

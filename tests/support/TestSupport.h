@@ -38,3 +38,26 @@ QsoEntry sampleQso(const QString &call, const QString &band, qint64 serial,
                    const QString &locator = QStringLiteral("JN86CD"));
 
 }
+
+// A small tmpfs mounted on a temporary folder, for tests of full disks and read-only
+// folders on a real file system. Mounting needs root (and a system that lets it);
+// where it cannot be done, isMounted() is false and `skipReason()` says why.
+class TmpfsMount
+{
+public:
+    explicit TmpfsMount(int sizeKb = 512);
+    ~TmpfsMount();
+    bool isMounted() const { return m_mounted; }
+    QString skipReason() const { return m_skipReason; }
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &relative) const;
+    // Takes every free block, so that the next write fails for want of space.
+    bool fill();
+    // Mounts the file system again read-only (or writable).
+    bool setReadOnly(bool readOnly);
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_skipReason;
+};

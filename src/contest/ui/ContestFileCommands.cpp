@@ -103,7 +103,13 @@ void ContestFileCommands::openSavedContest()
         emit aboutToReplaceWorkingFile();
     });
     if (!r.ok) {
-        MessageWindow::showMessage(QStringLiteral("Form7"), QStringLiteral("Nije pronađeno"));
+        // Nothing chosen is what the design answers with "Nije pronađeno"; a file that
+        // could not be opened gets its reason.
+        if (chosen.isEmpty())
+            MessageWindow::showMessage(QStringLiteral("Form7"), QStringLiteral("Nije pronađeno"));
+        else
+            ContestMessages::showFailure(QStringLiteral("Form40"), QString::fromUtf8(ContestMessages::OpenFailed),
+                                         r.error);
         if (closed || r.reopened)
             emit workingFileReopened();
         return;

@@ -16,5 +16,6 @@ MessageWindow *showFailure(const QString &objectName, const QString &text, const
 inline constexpr const char *SettingsNotStored = "Podaci o natjecanju nisu spremljeni: greška baze podataka.";
 inline constexpr const char *NewContestFailed = "Novo natjecanje nije otvoreno; staro natjecanje je ostalo.";
 inline constexpr const char *CopyFailed = "Kopija natjecanja nije spremljena.";
+inline constexpr const char *OpenFailed = "Natjecanje nije pozvano; radno natjecanje je ostalo.";
 
 }

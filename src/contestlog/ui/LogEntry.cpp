@@ -177,6 +177,19 @@ void LogEntry::reportDatabaseError(const QString &reason)
     MessageWindow::showWindow(w);
 }
 
+void LogEntry::reportReadError(const QString &reason)
+{
+    // Without an open contest database the start-up has already said why.
+    if (!m_store.database().isOpen())
+        return;
+    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form41")))
+        open->close();
+    MessageWindow::showWindow(new MessageWindow(QStringLiteral("Form41"),
+                                                {QStringLiteral("Dnevnik se ne može pročitati: greška baze podataka."),
+                                                 reason},
+                                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+}
+
 // ---------------------------------------------------------------------------------
 // Save, update, delete, cancel
 
@@ -332,7 +345,7 @@ void LogEntry::reloadBand()
     QVector<QsoRow> rows;
     QString error;
     if (!m_store.bandRows(m_entry.band(), rows, &error))
-        reportDatabaseError(error);
+        reportReadError(error);
     m_band.reset(rows);
     invalidateTotals();
     m_loadedBand = m_entry.band();
@@ -390,7 +403,7 @@ void LogEntry::LoadBandList()
     QStringList stored;
     QString error;
     if (!ContestDatabase::storedBands(m_store.database(), stored, &error))
-        reportDatabaseError(error);
+        reportReadError(error);
     for (const QString &b : stored) {
         const QString label = b.trimmed();
         if (BandLabels::number(label) > 0)

@@ -83,6 +83,7 @@ private:
     bool buildEntry(QsoEntry &e, bool editing);
     const BandLog::Totals &totals();
     void invalidateTotals() { m_totalsValid = false; }
+    void reportReadError(const QString &reason);
     void reportDatabaseError(const QString &reason);
     void showMissingData();
     void onMissingDataConfirmed();

@@ -71,8 +71,16 @@ private:
     QSet<QObject *> m_seen;
 };
 
-void setCaption(QObject *o, const QString &caption)
+// A pack is a text file anyone can edit: a caption of a megabyte would stretch its
+// window past the screen (and past what the window system accepts).
+QString sane(const QString &text)
 {
+    return text.size() > MaxCaptionLength ? text.left(MaxCaptionLength) : text;
+}
+
+void setCaption(QObject *o, const QString &rawCaption)
+{
+    const QString caption = sane(rawCaption);
     if (auto *label = qobject_cast<QLabel *>(o))
         label->setText(caption);
     else if (auto *button = qobject_cast<QAbstractButton *>(o))
@@ -85,16 +93,18 @@ void setCaption(QObject *o, const QString &caption)
         action->setText(caption);
 }
 
-void setToolTip(QObject *o, const QString &toolTip)
+void setToolTip(QObject *o, const QString &rawToolTip)
 {
+    const QString toolTip = sane(rawToolTip);
     if (auto *w = qobject_cast<QWidget *>(o))
         w->setToolTip(toolTip);
     else if (auto *action = qobject_cast<QAction *>(o))
         action->setToolTip(toolTip);
 }
 
-void setTabCaption(QObject *o, int page, const QString &caption)
+void setTabCaption(QObject *o, int page, const QString &rawCaption)
 {
+    const QString caption = sane(rawCaption);
     const int index = page - 1;
     if (auto *tabs = qobject_cast<QTabWidget *>(o)) {
         if (index >= 0 && index < tabs->count())
@@ -114,7 +124,7 @@ void SetLanguageInForm(QWidget *window, const LanguagePack &pack)
     const LanguagePackForm *form = pack.form(window->objectName());
     if (!form)
         return;
-    window->setWindowTitle(form->Caption);
+    window->setWindowTitle(sane(form->Caption));
     const NamedObjects objects(window);
     for (const LanguagePackControl &entry : form->Controls) {
         const LanguagePackTarget target = LanguagePack::targetOf(entry.Name);
@@ -153,12 +163,12 @@ QString SelectedLanguageWord()
     return LanguageSelection::readWord(LanguageSelection::iniPath());
 }
 
-bool SelectLanguage(const QString &word, QWidget *window)
+bool SelectLanguage(const QString &word, QWidget *window, QString *storeError)
 {
     const QString packFile = LanguageSelection::packFileForWord(word);
     if (packFile.isEmpty())
         return false;
-    LanguageSelection::writeWord(LanguageSelection::iniPath(), word);
+    LanguageSelection::writeWord(LanguageSelection::iniPath(), word, storeError);
     LanguagePack &pack = LanguagePack::instance();
     pack.LoadLanguagePack(LanguageSelection::packPath(packFile));
     SetLanguageInForm(window, pack);

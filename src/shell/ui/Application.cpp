@@ -9,6 +9,7 @@
 #include "shell/ui/FrmSplash.h"
 #include "stats/StatsPictureFiles.h"
 #include "stats/ui/StatsPictureCli.h"
+#include "shell/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,6 +22,8 @@
 namespace Brelog {
 
 namespace {
+
+constexpr const char *UnusableFolderText = "Brelog ne može raditi u mapi programa.";
 
 struct Options
 {
@@ -66,23 +69,48 @@ bool isCommandLineOnly(int argc, char *argv[])
     return false;
 }
 
-bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
+bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles, QString *error)
 {
     if (parser.isSet(o.folder)) {
         const QString dir = parser.value(o.folder);
         if (!QDir().mkpath(dir)) {
-            std::fprintf(stderr, "brelog: cannot create the program folder %s\n", qPrintable(dir));
+            *error = QStringLiteral("cannot create the program folder %1").arg(dir);
             return false;
         }
         ProgramFolder::setPath(dir);
     }
     if (!createFiles)
         return true;
+    return ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), ProgramFolder::path(), error);
+}
+
+bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
+{
     QString error;
-    if (!ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), ProgramFolder::path(), &error)) {
-        std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
+    if (prepareFolder(parser, o, createFiles, &error))
+        return true;
+    std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
+    return false;
+}
+
+// A program folder where not even the lock can be made: nothing could be saved there.
+// Said on stderr always, and in a window where someone can see one; that window ends
+// the program with a failure code when it closes. False when no window was shown.
+bool reportUnusableFolder(const QString &reason)
+{
+    // The reason names the folder or file concerned.
+    std::fprintf(stderr, "brelog: cannot work in the program folder: %s\n", qPrintable(reason));
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return false;
-    }
+    auto *w = new MessageWindow(QStringLiteral("Form42"), {QString::fromUtf8(UnusableFolderText), reason},
+                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
+    // The splash closes behind the message: only the message ends the program.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(w, &QObject::destroyed, [] { QCoreApplication::exit(1); });
+    MessageWindow::showWindow(w);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        w->move(screen->availableGeometry().center() - w->rect().center());
     return true;
 }
 
@@ -113,12 +141,27 @@ int runWindows(QCoreApplication &app)
 
     auto *splash = new FrmSplash;
     QObject::connect(splash, &FrmSplash::finished, splash, [&] {
-        if (!instance.tryAcquire()) {
+        switch (instance.acquire()) {
+        case SingleInstance::Outcome::Acquired:
+            break;
+        case SingleInstance::Outcome::HeldByAnother:
             QCoreApplication::exit(0);
+            return;
+        case SingleInstance::Outcome::Failed:
+            if (!reportUnusableFolder(instance.failureReason()))
+                QCoreApplication::exit(1);
             return;
         }
         mainWindow = std::make_unique<Form1>();
         mainWindow->show();
+        // What the main window's load had to say (a database it could not open) stays
+        // in front of it, in its middle.
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<MessageWindow *>(w) && w->isVisible()) {
+                w->move(mainWindow->frameGeometry().center() - w->rect().center());
+                w->raise();
+            }
+        }
         // For start-up measurements: one line once the main window is up.
         if (qEnvironmentVariableIsSet("BRELOG_STARTUP_MARK")) {
             QTimer::singleShot(0, mainWindow.get(), [] {
@@ -169,8 +212,9 @@ int runApplication(int argc, char *argv[])
             return 2;
         return StationImportCli::run(parser.positionalArguments());
     }
-    if (!prepareFolder(parser, o, true))
-        return 2;
+    QString error;
+    if (!prepareFolder(parser, o, true, &error))
+        return reportUnusableFolder(error) ? app->exec() : 2;
     return runWindows(*app);
 }
 

@@ -2,6 +2,8 @@
 
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/KnownStationsModel.h"
+#include "contest/ui/ContestMessages.h"
+#include "contestlog/ContestDatabase.h"
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
@@ -11,6 +13,7 @@
 #include "cw/ui/KeyerPanel.h"
 #include "platform/RtsLine.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "platform/SqliteDatabase.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
 #include "shell/ui/MessageWindow.h"
@@ -22,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -35,6 +39,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr const char *ReadOnlyContestText = "Natjecanje se ne može mijenjati: veze se neće moći spremiti.";
 
 QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 {
@@ -555,12 +561,35 @@ void Form1::load()
             [databaseFailure](const QString &reason) { databaseFailure(QStringLiteral("evidencija.mdb: ") + reason); });
     m_callInfo->start();
     copyGridHeaders(); // the known-stations list has its model now
-    QString error;
-    if (!ContestSession::instance().open(&error))
-        databaseFailure(QStringLiteral("contest.mdb: ") + error);
+    openContestDatabase(databaseFailure);
     m_log->startUp();
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
+}
+
+void Form1::openContestDatabase(const std::function<void(const QString &)> &databaseFailure)
+{
+    // A file that is no contest database is not opened at all: every statement on it
+    // would fail with the driver's words ("no such table").
+    ContestSession &session = ContestSession::instance();
+    const QFileInfo file(session.path());
+    QString error;
+    if (file.exists() && file.size() == 0) {
+        databaseFailure(QStringLiteral("contest.mdb: the file is empty (0 bytes) and holds no contest"));
+        return;
+    }
+    if (file.exists() && !ContestDatabase::isContestDatabase(file.filePath(), &error)) {
+        databaseFailure(QStringLiteral("contest.mdb is not a contest database: ") + error);
+        return;
+    }
+    if (!session.open(&error)) {
+        databaseFailure(QStringLiteral("contest.mdb: ") + error);
+        return;
+    }
+    // Said now rather than at the first QSO that cannot be saved.
+    if (!SqliteDatabase::checkWritable(session.database(), &error))
+        ContestMessages::showFailure(QStringLiteral("Form44"), QString::fromUtf8(ReadOnlyContestText),
+                                     QStringLiteral("%1: %2").arg(file.filePath(), error));
 }
 
 void Form1::closeDatabases()

@@ -3,6 +3,7 @@
 #include "contestlog/ui/EntryLine.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class CallInfoController;
 class KeyerPanel;
@@ -68,6 +69,7 @@ private:
     void setTabOrder();
     void installKeyPreview();
     void load();
+    void openContestDatabase(const std::function<void(const QString &)> &databaseFailure);
     void closeDatabases();
 
     EntryLine m_entry;

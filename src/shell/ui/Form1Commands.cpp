@@ -5,6 +5,7 @@
 #include "callinfo/ui/MsBox.h"
 #include "callinfo/ui/StationImportCommand.h"
 #include "contest/ui/ContestFileCommands.h"
+#include "contest/ui/ContestMessages.h"
 #include "contestlog/ContestSession.h"
 #include "contest/ui/Form2.h"
 #include "contestlog/ui/LogEntry.h"
@@ -77,10 +78,17 @@ void Form1::connectCommands()
     });
 }
 
+namespace {
+constexpr const char *LanguageNotStoredText = "Izbor jezika nije spremljen.";
+}
+
 void Form1::selectLanguage(const QString &word)
 {
-    if (!SelectLanguage(word, this))
+    QString storeError;
+    if (!SelectLanguage(word, this, &storeError))
         return;
+    if (!storeError.isEmpty())
+        ContestMessages::showFailure(QStringLiteral("Form43"), QString::fromUtf8(LanguageNotStoredText), storeError);
     emit languageChanged();
     copyGridHeaders();
 }
