@@ -1,5 +1,7 @@
 #include "contestlog/LogStore.h"
 
+#include "contest/ContestDatabase.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -161,51 +163,164 @@ std::optional<qint64> LogStore::minimumQrb(const QString &band, QString *error) 
     return q.value(0).toLongLong();
 }
 
-std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
+bool LogStore::begin(QString *error)
 {
+    if (!m_db.isOpen()) {
+        setError(error, QStringLiteral("the contest database is not open"));
+        return false;
+    }
     if (!m_db.transaction()) {
         setError(error, m_db.lastError().text());
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+bool LogStore::commit(QString *error)
+{
+    if (m_db.commit())
+        return true;
+    setError(error, m_db.lastError().text());
+    m_db.rollback();
+    return false;
+}
+
+void LogStore::rollback()
+{
+    m_db.rollback();
+}
+
+std::optional<QsoRow> LogStore::insertInTransaction(const QsoEntry &qso, QString *error)
+{
     QSqlQuery q(m_db);
+    // RETURNING gives the new ID on both engines (PostgreSQL has no row OID to report).
     q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, "
                              "Bearing, QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) "
-                             "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+                             "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?) RETURNING ID"));
     bindEntry(q, qso);
-    if (!q.exec()) {
+    if (!q.exec() || !q.next()) {
         setError(error, q.lastError().text());
-        m_db.rollback();
         return std::nullopt;
     }
-    const qint64 id = q.lastInsertId().toLongLong();
-    if (!m_db.commit()) {
-        setError(error, m_db.lastError().text());
-        m_db.rollback();
+    const qint64 id = q.value(0).toLongLong();
+    q.finish();
+    QString announceError;
+    if (!ContestDatabase::announce(m_db, qso.band, &announceError)) {
+        setError(error, announceError);
         return std::nullopt;
     }
     return storedForm(qso, id);
 }
 
-std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *error)
+std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
 {
-    if (!m_db.transaction()) {
-        setError(error, m_db.lastError().text());
+    if (!begin(error))
+        return std::nullopt;
+    std::optional<QsoRow> row = insertInTransaction(qso, error);
+    if (!row || !commit(error)) {
+        rollback();
         return std::nullopt;
     }
+    return row;
+}
+
+std::optional<QsoRow> LogStore::save(const QsoEntry &entry, QString *error)
+{
+    if (!begin(error))
+        return std::nullopt;
+    QsoEntry e = entry;
+    auto fail = [&](const QSqlQuery &q) -> std::optional<QsoRow> {
+        setError(error, q.lastError().isValid() ? q.lastError().text() : m_db.lastError().text());
+        rollback();
+        return std::nullopt;
+    };
+    QString lockError;
+    if (!ContestDatabase::lockBand(m_db, e.band, &lockError)) {
+        setError(error, lockError);
+        rollback();
+        return std::nullopt;
+    }
+    const QString pattern = bandPattern(e.band);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB), MAX(NrS) FROM takmicenje WHERE %1")
+                  .arg(QLatin1String(kBandCondition)));
+    q.addBindValue(pattern);
+    if (!q.exec() || !q.next())
+        return fail(q);
+    e.qsos = q.value(0).toLongLong();
+    e.points = q.value(1).toLongLong();
+    e.odx = q.value(2).toLongLong();
+    const qint64 highestSerial = q.value(3).toLongLong();
+    q.finish();
+
+    if (ContestDatabase::isShared(m_db)) {
+        q.prepare(QStringLiteral("SELECT COUNT(*) FROM takmicenje WHERE %1 AND NrS = ?")
+                      .arg(QLatin1String(kBandCondition)));
+        q.addBindValue(pattern);
+        q.addBindValue(e.nrs);
+        if (!q.exec() || !q.next())
+            return fail(q);
+        if (q.value(0).toLongLong() > 0)
+            e.nrs = highestSerial + 1;
+        q.finish();
+    }
+
+    // The entry line's test, on the committed rows: same call (stored text trimmed),
+    // another serial sent.
+    q.prepare(QStringLiteral("SELECT COUNT(*) FROM takmicenje WHERE %1 AND TRIM(Call) = ? AND NrS <> ?")
+                  .arg(QLatin1String(kBandCondition)));
+    q.addBindValue(pattern);
+    q.addBindValue(e.call);
+    q.addBindValue(e.nrs);
+    if (!q.exec() || !q.next())
+        return fail(q);
+    if (q.value(0).toLongLong() > 0 && !e.call.isEmpty()) {
+        e.dupla = QStringLiteral("D");
+        e.qrb = 0;
+    }
+    q.finish();
+
+    std::optional<QsoRow> row = insertInTransaction(e, error);
+    if (!row || !commit(error)) {
+        rollback();
+        return std::nullopt;
+    }
+    return row;
+}
+// The band row `id` is stored on, announced with the change (empty when there is no such row).
+QString LogStore::storedBand(qint64 id, QString *error) const
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT Dodatak1 FROM takmicenje WHERE ID=?"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        setError(error, q.lastError().text());
+        return QString();
+    }
+    return q.next() ? q.value(0).toString() : QStringLiteral("");
+}
+
+std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *error)
+{
+    if (!begin(error))
+        return std::nullopt;
+    const QString oldBand = storedBand(id, error);
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE takmicenje SET Time=?, Call=?, RSTs=?, NrS=?, Mode=?, RSTr=?, NrR=?, "
                              "Loc=?, QRB=?, Bearing=?, QSOs=?, ODX=?, Date=?, Points=?, Dupla=?, Longitu=?, "
                              "Latitu=?, DXCCd=?, Dodatak1=? WHERE ID=?"));
     bindEntry(q, qso);
     q.addBindValue(id);
-    if (!q.exec()) {
+    bool ok = !oldBand.isNull() && q.exec();
+    if (!ok && q.lastError().isValid())
         setError(error, q.lastError().text());
-        m_db.rollback();
-        return std::nullopt;
-    }
-    if (!m_db.commit()) {
-        setError(error, m_db.lastError().text());
-        m_db.rollback();
+    ok = ok && ContestDatabase::announce(m_db, qso.band, error);
+    if (ok && oldBand.trimmed() != qso.band.trimmed() && !oldBand.trimmed().isEmpty())
+        ok = ContestDatabase::announce(m_db, oldBand, error);
+    if (!ok || !commit(error)) {
+        rollback();
         return std::nullopt;
     }
     return storedForm(qso, id);
@@ -213,16 +328,19 @@ std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *
 
 bool LogStore::remove(qint64 id, QString *error)
 {
-    if (!m_db.transaction()) {
-        setError(error, m_db.lastError().text());
+    if (!begin(error))
         return false;
-    }
+    const QString band = storedBand(id, error);
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM takmicenje WHERE ID=?"));
     q.addBindValue(id);
-    if (!q.exec() || !m_db.commit()) {
-        setError(error, q.lastError().isValid() ? q.lastError().text() : m_db.lastError().text());
-        m_db.rollback();
+    bool ok = !band.isNull() && q.exec();
+    if (!ok && q.lastError().isValid())
+        setError(error, q.lastError().text());
+    if (ok && !band.trimmed().isEmpty())
+        ok = ContestDatabase::announce(m_db, band, error);
+    if (!ok || !commit(error)) {
+        rollback();
         return false;
     }
     return true;

@@ -3,11 +3,12 @@
 #include "callinfo/EdiStationImport.h"
 #include "callinfo/ui/LogSearchTarget.h"
 #include "callinfo/ui/MsBox.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestMessages.h"
 #include "contest/ui/Form2.h"
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ui/FormServer.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ui/Form1.h"
 
@@ -160,6 +161,9 @@ const QList<WindowCase> &windows()
         {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
         {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
         {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
+        {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }); }},
+        {"Form55", [] { return failure("Form55", "Veza s bazom natjecanja nije uspostavljena."); }, {"Label2"}},
+        {"Form56", [] { return message("Form56", "Veza s bazom natjecanja je uspostavljena."); }},
     };
     return list;
 }

@@ -1,6 +1,7 @@
 #include "shell/ui/Application.h"
 
 #include "callinfo/StationImportCli.h"
+#include "contest/ContestSession.h"
 #include "export/ExportCli.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
@@ -31,6 +32,11 @@ struct Options
                                     QStringLiteral("edi|adif")};
     QCommandLineOption band{QStringLiteral("band"), QStringLiteral("The band to export, for example \"144 MHz\"."),
                             QStringLiteral("BAND")};
+    QCommandLineOption database{QStringLiteral("database"),
+                                QStringLiteral("Log into the contest database URL shared by the station's PCs "
+                                               "(postgresql://user@host:port/name) instead of contest.mdb; also "
+                                               "what --export reads. Without it, the choice kept in brelog.ini."),
+                                QStringLiteral("URL")};
     QCommandLineOption importStations{QStringLiteral("import-stations"),
                                       QStringLiteral("Add the stations of the EDI logs FILE... to the known-stations "
                                                      "database, print a summary and exit.")};
@@ -45,6 +51,7 @@ void setUp(QCommandLineParser &parser, Options &o)
     parser.addOption(o.folder);
     parser.addOption(o.exportFormat);
     parser.addOption(o.band);
+    parser.addOption(o.database);
     parser.addOption(o.importStations);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("EDI files for --import-stations."),
                                  QStringLiteral("[FILE...]"));
@@ -80,6 +87,13 @@ bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool crea
         return false;
     }
     return true;
+}
+
+// The shared contest database to use: the command line's, else the one kept in
+// brelog.ini; empty for the working file contest.mdb.
+QString contestDatabase(const QCommandLineParser &parser, const Options &o)
+{
+    return parser.isSet(o.database) ? parser.value(o.database).trimmed() : ContestSession::storedServerUrl();
 }
 
 // Splash, then the main window. The single-instance rule is checked after the splash
@@ -131,7 +145,7 @@ int runApplication(int argc, char *argv[])
     if (parser.isSet(o.exportFormat)) {
         if (!prepareFolder(parser, o, false))
             return 2;
-        return ExportCli::run(parser.value(o.exportFormat), parser.value(o.band));
+        return ExportCli::run(parser.value(o.exportFormat), parser.value(o.band), contestDatabase(parser, o));
     }
     if (parser.isSet(o.importStations)) {
         if (!prepareFolder(parser, o, true))
@@ -140,6 +154,7 @@ int runApplication(int argc, char *argv[])
     }
     if (!prepareFolder(parser, o, true))
         return 2;
+    ContestSession::instance().setServerUrl(contestDatabase(parser, o));
     return runWindows(*app);
 }
 

@@ -2,7 +2,7 @@
 
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/KnownStationsModel.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ContestSession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/ui/LogTableModel.h"
@@ -102,6 +102,13 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_clockArea->setObjectName(QStringLiteral("clockArea"));
     m_ledClock = new LedClock(central);
     m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
+    // The lamp of the shared contest database: shown only while the contest is on a server.
+    m_serverLamp = new QLabel(QStringLiteral("Poslužitelj"), central);
+    m_serverLamp->setObjectName(QStringLiteral("ServerLamp"));
+    m_serverLamp->setAlignment(Qt::AlignCenter);
+    m_serverLamp->setMargin(3);
+    m_serverLamp->hide();
+    m_clockArea->addWidget(m_serverLamp, 0, Qt::AlignRight | Qt::AlignTop);
     m_clockArea->addStretch();
     top->addLayout(m_clockArea);
     root->addLayout(top);
@@ -236,6 +243,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(&ContestSession::instance(), &ContestSession::reopened, m_log, &LogEntry::onDatabaseReopened);
     connect(&ContestSession::instance(), &ContestSession::aboutToClose, m_log,
             [this] { m_log->store().setDatabase({}); });
+    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, m_log, &LogEntry::onChangedElsewhere);
+    connect(&ContestSession::instance(), &ContestSession::connectionChanged, this, &Form1::showServerLamp);
     connect(action(QStringLiteral("kraj")), &QAction::triggered, this, &QWidget::close);
 
     connectCommands();
@@ -417,7 +426,8 @@ void Form1::buildMenus()
              {"pozivanjebaze", "Pozovi natjecanje", false}, {nullptr, nullptr, false},
              {"edi", "Izvoz u EDI", false}, {"izuadi", "Izvoz u ADIF", false}, {nullptr, nullptr, false},
              {"kraj", "Kraj", true}});
-    addMenu("postav", "Postavke", {{"osobnepostavke", "Postavke natjecanja", false}});
+    addMenu("postav", "Postavke",
+            {{"osobnepostavke", "Postavke natjecanja", false}, {"bazanatjecanja", "Baza natjecanja", true}});
     addMenu("editiranje", "Editiranje",
             {{"spremi", "Spremi vezu", true}, {"izmjeni", "Izmjeni vezu", true}, {"odustani", "Odustani", true},
              {nullptr, nullptr, false}, {"brisi", "Briši vezu", true}});
@@ -547,6 +557,7 @@ void Form1::load()
     if (!ContestSession::instance().open(&error))
         databaseFailure(QStringLiteral("contest.mdb: ") + error);
     m_log->startUp();
+    showServerLamp(ContestSession::instance().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
 }

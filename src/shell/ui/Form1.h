@@ -67,6 +67,8 @@ private:
     void installKeyPreview();
     void load();
     void closeDatabases();
+    void showServerLamp(bool connected);
+    bool switchContestDatabase(const QString &url, QString *error);
 
     EntryLine m_entry;
     LogTableModel *m_model = nullptr;
@@ -74,6 +76,7 @@ private:
     LogEntry *m_log = nullptr;
     ContestFileCommands *m_files = nullptr;
     LedClock *m_ledClock = nullptr;
+    QLabel *m_serverLamp = nullptr;
     UtcClockController *m_clock = nullptr;
     QVBoxLayout *m_clockArea = nullptr;
     QVBoxLayout *m_keyerArea = nullptr;

@@ -4,10 +4,14 @@
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/MsBox.h"
 #include "callinfo/ui/StationImportCommand.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
+#include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestFileCommands.h"
-#include "contestlog/ContestSession.h"
 #include "contest/ui/Form2.h"
+#include "contest/ui/FormServer.h"
 #include "contestlog/ui/LogEntry.h"
+#include "contestlog/ui/LogTableModel.h"
 #include "export/ui/ExportCommands.h"
 #include "geo/ui/Form14.h"
 #include "i18n/ui/LanguageApplier.h"
@@ -17,6 +21,7 @@
 #include "shell/ui/HelpWindow.h"
 
 #include <QAction>
+#include <QLabel>
 
 void Form1::connectCommands()
 {
@@ -45,6 +50,10 @@ void Form1::connectCommands()
     on("osobnepostavke", [this] {
         Form2 *d = Form2::showDialog(this);
         connect(d, &Form2::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
+    });
+    on("bazanatjecanja", [this] {
+        FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
+                         this);
     });
     m_files = new ContestFileCommands(this, this);
     on("kreiranje", [this] { m_files->newContest(); });
@@ -85,6 +94,35 @@ void Form1::onContestSettingsStored()
     m_log->LoadBandList();
     m_log->RefreshLogView();
     update();
+}
+
+void Form1::showServerLamp(bool connected)
+{
+    ContestSession &session = ContestSession::instance();
+    m_serverLamp->setVisible(session.usesServer());
+    m_serverLamp->setStyleSheet(connected ? QStringLiteral("QLabel { background: #2e9a3c; color: white; }")
+                                          : QStringLiteral("QLabel { background: #c62828; color: white; }"));
+    m_serverLamp->setToolTip(ContestDatabase::displayUrl(session.serverUrl()));
+}
+
+bool Form1::switchContestDatabase(const QString &url, QString *error)
+{
+    ContestSession &session = ContestSession::instance();
+    const QString previous = session.serverUrl();
+    m_model->showRows(nullptr);
+    session.setServerUrl(url);
+    if (!session.open(error)) {
+        // The place used before stays in use.
+        session.setServerUrl(previous);
+        session.open();
+        m_log->afterSavedContestOpened();
+        showServerLamp(session.isConnected());
+        return false;
+    }
+    ContestSettingsStore::instance().discard();
+    m_log->afterSavedContestOpened();
+    showServerLamp(session.isConnected());
+    return true;
 }
 
 QSqlDatabase Form1::database()
