@@ -367,7 +367,7 @@ QSqlDatabase openServer(const QString &url, QString *error)
     }
     db.setConnectOptions(options.join(u';'));
     auto fail = [&](const QString &reason) {
-        setError(error, QStringLiteral("%1: %2").arg(displayUrl(url), reason.trimmed()));
+        setError(error, QStringLiteral("%1: %2").arg(displayUrl(url), reason.simplified()));
         close(db);
         return QSqlDatabase();
     };

@@ -1,6 +1,7 @@
 #include "contest/ContestSettings.h"
 
 #include "contest/BandLabels.h"
+#include "contest/ContestDatabase.h"
 
 #include "platform/UtcClock.h"
 
@@ -208,6 +209,10 @@ bool insertBandRow(QSqlDatabase db, const ContestSettings &s, int k, QString *er
         db.rollback();
         return false;
     }
+    if (!ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error)) {
+        db.rollback();
+        return false;
+    }
     if (!db.commit()) {
         setError(error, db.lastError().text());
         db.rollback();
@@ -252,7 +257,7 @@ bool updateBandRow(QSqlDatabase db, const ContestSettings &s, int k, bool *found
     for (const auto &[name, value] : values)
         q.addBindValue(value);
     q.addBindValue(id);
-    if (!q.exec() || !db.commit()) {
+    if (!q.exec() || !ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error) || !db.commit()) {
         setError(error, q.lastError().isValid() ? q.lastError().text() : db.lastError().text());
         db.rollback();
         return false;

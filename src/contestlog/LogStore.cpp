@@ -166,11 +166,14 @@ std::optional<qint64> LogStore::minimumQrb(const QString &band, QString *error) 
 bool LogStore::begin(QString *error)
 {
     if (!m_db.isOpen()) {
-        setError(error, QStringLiteral("the contest database is not open"));
+        setError(error, QStringLiteral("no connection to the contest database"));
         return false;
     }
     if (!m_db.transaction()) {
-        setError(error, m_db.lastError().text());
+        const QString reason = m_db.lastError().text().trimmed();
+        setError(error, ContestDatabase::isShared(m_db)
+                            ? QStringLiteral("the contest database server cannot be reached (%1)").arg(reason)
+                            : reason);
         return false;
     }
     return true;
@@ -316,6 +319,11 @@ std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *
     bool ok = !oldBand.isNull() && q.exec();
     if (!ok && q.lastError().isValid())
         setError(error, q.lastError().text());
+    if (ok && q.numRowsAffected() < 1) {
+        // Deleted meanwhile (on another PC): reporting it saved would lose the change.
+        setError(error, QStringLiteral("QSO %1 is no longer in the log").arg(id));
+        ok = false;
+    }
     ok = ok && ContestDatabase::announce(m_db, qso.band, error);
     if (ok && oldBand.trimmed() != qso.band.trimmed() && !oldBand.trimmed().isEmpty())
         ok = ContestDatabase::announce(m_db, oldBand, error);

@@ -7,15 +7,21 @@
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/LogStore.h"
+#include "contest/ui/FormServer.h"
 #include "contestlog/ui/EntryLine.h"
 #include "export/ExportCli.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/MessageWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
@@ -66,9 +72,13 @@ private slots:
     void contestCopyFromTheServerOpensOnALonePc();
     void newAndOpenedContestReplaceTheServersContest();
     void exportReadsFromTheServer();
+    void updateOfAQsoDeletedElsewhereIsRefused();
+    void contestDataWrittenElsewhereIsReadAfresh();
+    void serverWindowSwitchesAndKeepsTheChoice();
 
 private:
     QString freshDatabase();
+    void openSession(const QString &url);
     std::unique_ptr<MainWindowFixture> windowOn(const QString &url);
 
     std::unique_ptr<PgTestServer> m_server;
@@ -106,6 +116,14 @@ QString TestSharedContest::freshDatabase()
     if (url.isEmpty())
         qWarning("%s", qPrintable(error));
     return url;
+}
+
+void TestSharedContest::openSession(const QString &url)
+{
+    ContestSession &session = ContestSession::instance();
+    session.setServerUrl(url);
+    QString error;
+    QVERIFY2(session.open(&error), qPrintable(error));
 }
 
 // The main window of a PC on the server, with contest data for 144 MHz stored there.
@@ -304,9 +322,8 @@ void TestSharedContest::contestCopyFromTheServerOpensOnALonePc()
     const QString url = freshDatabase();
     TempProgramFolder folder;
     ContestSession &session = ContestSession::instance();
-    session.setServerUrl(url);
+    openSession(url);
     QString error;
-    QVERIFY2(session.open(&error), qPrintable(error));
     ContestSettings settings = TestSupport::sampleSettings();
     settings.nazivNatjecanja = QStringLiteral("Kup 2026");
     QVERIFY(ContestSettingsTable::insertBandRow(session.database(), settings, 3));
@@ -352,16 +369,16 @@ void TestSharedContest::newAndOpenedContestReplaceTheServersContest()
     const QString url = freshDatabase();
     TempProgramFolder folder;
     ContestSession &session = ContestSession::instance();
-    session.setServerUrl(url);
+    openSession(url);
     QString error;
-    QVERIFY2(session.open(&error), qPrintable(error));
     OtherPc other(url);
     QVERIFY(ContestSettingsTable::insertBandRow(other.db, TestSupport::sampleSettings(), 3));
     for (int i = 1; i <= 3; ++i)
         QVERIFY(LogStore(other.db).save(TestSupport::sampleQso(QStringLiteral("S5%1A").arg(i), Band, i)));
 
     QStringList announced;
-    connect(&session, &ContestSession::changedElsewhere, this, [&](const QString &what) { announced << what; });
+    QObject listening; // ends the connection with the test
+    connect(&session, &ContestSession::changedElsewhere, &listening, [&](const QString &what) { announced << what; });
     const ContestFiles::NewContestResult fresh = ContestFiles::createContestDatabase();
     QVERIFY2(fresh.ok, qPrintable(fresh.error));
     QCOMPARE(column(other.db, QStringLiteral("Call")), QStringList());
@@ -399,6 +416,88 @@ void TestSharedContest::exportReadsFromTheServer()
     QFile edi(QDir(folder.file(QStringLiteral("log"))).filePath(written.first()));
     QVERIFY(edi.open(QIODevice::ReadOnly));
     QVERIFY(edi.readAll().contains("S51A"));
+}
+
+void TestSharedContest::updateOfAQsoDeletedElsewhereIsRefused()
+{
+    const QString url = freshDatabase();
+    OtherPc a(url), b(url);
+    const auto row = LogStore(a.db).save(TestSupport::sampleQso(QStringLiteral("S51A"), Band, 1));
+    QVERIFY(row);
+    QVERIFY(LogStore(a.db).remove(row->id));
+    QString error;
+    QVERIFY(!LogStore(b.db).update(row->id, TestSupport::sampleQso(QStringLiteral("S51B"), Band, 1), &error));
+    QVERIFY2(error.contains(QStringLiteral("no longer in the log")), qPrintable(error));
+    QCOMPARE(column(b.db, QStringLiteral("Call")), QStringList());
+}
+
+void TestSharedContest::contestDataWrittenElsewhereIsReadAfresh()
+{
+    const QString url = freshDatabase();
+    auto f = windowOn(url);
+    QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN85AB"));
+    OtherPc other(url);
+    ContestSettings changed = TestSupport::sampleSettings(QStringLiteral("JN75XX"));
+    bool found = false;
+    QVERIFY(ContestSettingsTable::updateBandRow(other.db, changed, 3, &found));
+    QVERIFY(found);
+    // The own locator every QRB of this PC is computed from follows within a second.
+    QTRY_COMPARE_WITH_TIMEOUT(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN75XX"), 1000);
+}
+
+void TestSharedContest::serverWindowSwitchesAndKeepsTheChoice()
+{
+    const QString url = freshDatabase();
+    {
+        OtherPc pc(url);
+        QVERIFY(ContestSettingsTable::insertBandRow(pc.db, TestSupport::sampleSettings(), 3));
+        QVERIFY(LogStore(pc.db).save(TestSupport::sampleQso(QStringLiteral("S51A"), Band, 1)));
+    }
+    MainWindowFixture f({3});
+    EntryLine &e = f.window().entry();
+    ContestSession &session = ContestSession::instance();
+    QCOMPARE(e.DataGrid1->model()->rowCount(), 0);
+    auto *lamp = f.window().findChild<QLabel *>(QStringLiteral("ServerLamp"));
+    QVERIFY(!lamp->isVisible());
+    const QString ini = f.folder().file(QStringLiteral("brelog.ini"));
+
+    auto openWindow = [&] {
+        f.window().findChild<QAction *>(QStringLiteral("bazanatjecanja"))->trigger();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *server = qobject_cast<FormServer *>(w); server && server->isVisible())
+                return server;
+        return static_cast<FormServer *>(nullptr);
+    };
+    FormServer *w = openWindow();
+    QVERIFY(w);
+    w->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
+    auto *address = w->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    auto *save = w->findChild<QPushButton *>(QStringLiteral("chameleonButton2"));
+    address->setText(QStringLiteral("postgresql://brelog@127.0.0.1:1/none"));
+    save->click();
+    // Unreachable: the reason is shown and the working file stays in use.
+    QVERIFY(MessageWindow::find(QStringLiteral("Form55")));
+    QVERIFY(!session.usesServer());
+    QVERIFY(session.isOpen());
+    QVERIFY(!QSettings(ini, QSettings::IniFormat).contains(QStringLiteral("ContestServer/Url")));
+
+    address->setText(url);
+    save->click();
+    QVERIFY(!w->isVisible());
+    QVERIFY(session.usesServer());
+    QCOMPARE(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("ContestServer/Url")).toString(), url);
+    QCOMPARE(e.DataGrid1->model()->rowCount(), 1);
+    QVERIFY(lamp->isVisible());
+
+    w = openWindow();
+    QVERIFY(w);
+    QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), url);
+    w->findChild<QRadioButton *>(QStringLiteral("Option1"))->click();
+    w->findChild<QPushButton *>(QStringLiteral("chameleonButton2"))->click();
+    QVERIFY(!session.usesServer());
+    QVERIFY(!QSettings(ini, QSettings::IniFormat).contains(QStringLiteral("ContestServer/Url")));
+    QCOMPARE(e.DataGrid1->model()->rowCount(), 0);
+    QVERIFY(!lamp->isVisible());
 }
 
 QTEST_MAIN(TestSharedContest)

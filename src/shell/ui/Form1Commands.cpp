@@ -21,6 +21,7 @@
 #include "shell/ui/HelpWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 
 void Form1::connectCommands()
@@ -54,6 +55,19 @@ void Form1::connectCommands()
     on("bazanatjecanja", [this] {
         FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
                          this);
+    });
+    // Contest data written on another PC: read afresh, unless the contest data dialog
+    // is open here with what the operator is typing. A PC without bands yet takes them.
+    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, [this](const QString &what) {
+        if (what != ContestDatabase::settingsChanged() && what != ContestDatabase::everythingChanged())
+            return;
+        ContestSettingsStore &store = ContestSettingsStore::instance();
+        if (store.isLoaded() && !Form2::openInstance())
+            store.reload();
+        if (m_entry.Combo2->count() == 0) {
+            m_log->LoadBandList();
+            m_log->RefreshLogView();
+        }
     });
     m_files = new ContestFileCommands(this, this);
     on("kreiranje", [this] { m_files->newContest(); });
