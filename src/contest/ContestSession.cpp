@@ -7,7 +7,9 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -108,6 +110,8 @@ void ContestSession::dropConnection()
 void ContestSession::close()
 {
     m_check->stop();
+    if (m_probe)
+        m_probe->abort();
     dropConnection();
     m_connected = true;
 }
@@ -135,13 +139,45 @@ void ContestSession::checkConnection()
             return;
     }
     setConnected(false);
-    // Lost (or never reached): a fresh connection; what the other PCs wrote meanwhile
-    // was not announced to us, so every view reloads once it is back.
-    QString error;
     m_check->stop();
     dropConnection();
-    const bool back = openDatabase(&error);
-    m_check->start();
+    probeServer();
+}
+
+void ContestSession::probeServer()
+{
+    // Logging in blocks the window until libpq gives up; a host that does not answer
+    // would freeze the entry line for seconds on every try. So the port is reached
+    // first without blocking, and only a server that answers is logged into.
+    if (!m_probe) {
+        m_probe = new QTcpSocket(this);
+        connect(m_probe, &QTcpSocket::connected, this, [this] {
+            m_probe->abort();
+            reconnect();
+        });
+        connect(m_probe, &QTcpSocket::errorOccurred, this, [this] {
+            m_probe->abort();
+            m_check->start();
+        });
+    }
+    const QUrl url(m_serverUrl);
+    m_probe->abort();
+    m_probe->connectToHost(url.host(), quint16(url.port(5432)));
+    QTimer::singleShot(3000, m_probe, [this] {
+        if (m_probe->state() != QAbstractSocket::UnconnectedState && m_probe->state() != QAbstractSocket::ConnectedState) {
+            m_probe->abort();
+            m_check->start();
+        }
+    });
+}
+
+void ContestSession::reconnect()
+{
+    // What the other PCs wrote meanwhile was not announced to us: every view reloads.
+    QString error;
+    const bool back = usesServer() && !isOpen() && openDatabase(&error);
+    if (usesServer())
+        m_check->start();
     if (!back)
         return;
     setConnected(true);

@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class QTcpSocket;
 class QTimer;
 
 // The program-wide connection to the contest database: the working file `contest.mdb`
@@ -58,10 +59,13 @@ private:
     bool openDatabase(QString *error);
     void dropConnection();
     void setConnected(bool connected);
+    void probeServer();
+    void reconnect();
     void onNotification(const QString &name, int source, const QVariant &payload);
 
     QSqlDatabase m_db;
     QString m_serverUrl;
     bool m_connected = true;
     QTimer *m_check = nullptr;
+    QTcpSocket *m_probe = nullptr; // reaches the server's port before logging in again
 };

@@ -229,60 +229,56 @@ std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
 
 std::optional<QsoRow> LogStore::save(const QsoEntry &entry, QString *error)
 {
+    // A file only this program writes: the entry line's totals and duplicate test were
+    // taken from the committed rows already, and nothing can come in between.
+    if (!ContestDatabase::isShared(m_db))
+        return insert(entry, error);
     if (!begin(error))
         return std::nullopt;
     QsoEntry e = entry;
-    auto fail = [&](const QSqlQuery &q) -> std::optional<QsoRow> {
-        setError(error, q.lastError().isValid() ? q.lastError().text() : m_db.lastError().text());
-        rollback();
-        return std::nullopt;
-    };
     QString lockError;
     if (!ContestDatabase::lockBand(m_db, e.band, &lockError)) {
         setError(error, lockError);
         rollback();
         return std::nullopt;
     }
-    const QString pattern = bandPattern(e.band);
+    // One pass over the band, holding its lock: the totals without the new row, the
+    // highest serial, and what the serial and the call meet among the committed rows.
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB), MAX(NrS) FROM takmicenje WHERE %1")
+    q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB), MAX(NrS), "
+                             "SUM(CASE WHEN NrS = ? THEN 1 ELSE 0 END), "
+                             "SUM(CASE WHEN TRIM(Call) = ? THEN 1 ELSE 0 END), "
+                             "SUM(CASE WHEN TRIM(Call) = ? AND NrS = ? THEN 1 ELSE 0 END) "
+                             "FROM takmicenje WHERE %1")
                   .arg(QLatin1String(kBandCondition)));
-    q.addBindValue(pattern);
-    if (!q.exec() || !q.next())
-        return fail(q);
+    q.addBindValue(e.nrs);
+    q.addBindValue(e.call);
+    q.addBindValue(e.call);
+    q.addBindValue(e.nrs);
+    q.addBindValue(bandPattern(e.band));
+    if (!q.exec() || !q.next()) {
+        setError(error, q.lastError().text());
+        rollback();
+        return std::nullopt;
+    }
     e.qsos = q.value(0).toLongLong();
     e.points = q.value(1).toLongLong();
     e.odx = q.value(2).toLongLong();
     const qint64 highestSerial = q.value(3).toLongLong();
+    const bool serialTaken = q.value(4).toLongLong() > 0;
+    const qint64 sameCall = q.value(5).toLongLong();
+    const qint64 sameCallSameSerial = q.value(6).toLongLong();
     q.finish();
-
-    if (ContestDatabase::isShared(m_db)) {
-        q.prepare(QStringLiteral("SELECT COUNT(*) FROM takmicenje WHERE %1 AND NrS = ?")
-                      .arg(QLatin1String(kBandCondition)));
-        q.addBindValue(pattern);
-        q.addBindValue(e.nrs);
-        if (!q.exec() || !q.next())
-            return fail(q);
-        if (q.value(0).toLongLong() > 0)
-            e.nrs = highestSerial + 1;
-        q.finish();
-    }
-
-    // The entry line's test, on the committed rows: same call (stored text trimmed),
-    // another serial sent.
-    q.prepare(QStringLiteral("SELECT COUNT(*) FROM takmicenje WHERE %1 AND TRIM(Call) = ? AND NrS <> ?")
-                  .arg(QLatin1String(kBandCondition)));
-    q.addBindValue(pattern);
-    q.addBindValue(e.call);
-    q.addBindValue(e.nrs);
-    if (!q.exec() || !q.next())
-        return fail(q);
-    if (q.value(0).toLongLong() > 0 && !e.call.isEmpty()) {
+    // A serial another PC has stored on the band meanwhile is never stored twice.
+    if (serialTaken)
+        e.nrs = highestSerial + 1;
+    // The entry line's duplicate test (same call, another serial sent) on the committed rows.
+    const qint64 matches = serialTaken ? sameCall : sameCall - sameCallSameSerial;
+    if (matches > 0 && !e.call.isEmpty()) {
         e.dupla = QStringLiteral("D");
         e.qrb = 0;
     }
-    q.finish();
 
     std::optional<QsoRow> row = insertInTransaction(e, error);
     if (!row || !commit(error)) {
@@ -291,6 +287,7 @@ std::optional<QsoRow> LogStore::save(const QsoEntry &entry, QString *error)
     }
     return row;
 }
+
 // The band row `id` is stored on, announced with the change (empty when there is no such row).
 QString LogStore::storedBand(qint64 id, QString *error) const
 {

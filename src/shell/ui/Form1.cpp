@@ -554,8 +554,8 @@ void Form1::load()
     m_callInfo->start();
     copyGridHeaders(); // the known-stations list has its model now
     QString error;
-    if (!ContestSession::instance().open(&error))
-        databaseFailure(QStringLiteral("contest.mdb: ") + error);
+    if (!ContestSession::instance().open(&error)) // a server's reason names its address
+        databaseFailure(ContestSession::instance().usesServer() ? error : QStringLiteral("contest.mdb: ") + error);
     m_log->startUp();
     showServerLamp(ContestSession::instance().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
