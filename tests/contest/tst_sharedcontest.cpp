@@ -66,6 +66,7 @@ private slots:
 
     void emptyDatabaseGetsTheSchema();
     void foreignDatabaseIsRefused();
+    void saveTakesSerialAndDuplicateFromWhatOthersCommitted();
     void concurrentSavesOnOneBandStayConsistent();
     void savedElsewhereAppearsWhileACallIsHalfTyped();
     void lostServerRefusesTheSaveAndLoggingResumes();
@@ -185,6 +186,30 @@ void TestSharedContest::foreignDatabaseIsRefused()
     db = ContestDatabase::openServer(QStringLiteral("postgresql://brelog@127.0.0.1:%1/missing").arg(m_server->port()), &error);
     QVERIFY(!db.isValid());
     QVERIFY2(error.contains(QStringLiteral("missing")), qPrintable(error));
+}
+
+void TestSharedContest::saveTakesSerialAndDuplicateFromWhatOthersCommitted()
+{
+    const QString url = freshDatabase();
+    OtherPc a(url), b(url);
+    // Both PCs show serial 001 and an empty band; B saves first.
+    QVERIFY(LogStore(b.db).save(TestSupport::sampleQso(QStringLiteral("S51A"), Band, 1)));
+    QsoEntry late = TestSupport::sampleQso(QStringLiteral("S51A"), Band, 1);
+    late.qrb = 300;
+    const auto row = LogStore(a.db).save(late);
+    QVERIFY(row);
+    QCOMPARE(row->nrs, QStringLiteral("2"));
+    QCOMPARE(row->dupla, QStringLiteral("D "));
+    QCOMPARE(row->qrb, QStringLiteral("0"));
+    QCOMPARE(row->qsos, QStringLiteral("1"));
+    QCOMPARE(row->points, QStringLiteral("121"));
+    QCOMPARE(column(a.db, QStringLiteral("NrS")), QStringList({"1", "2"}));
+    QCOMPARE(column(a.db, QStringLiteral("Dupla")), QStringList({"-", "D"}));
+    // Another band keeps its own serials and duplicates.
+    const auto other = LogStore(a.db).save(TestSupport::sampleQso(QStringLiteral("S51A"), QStringLiteral("432 MHz"), 1));
+    QVERIFY(other);
+    QCOMPARE(other->nrs, QStringLiteral("1"));
+    QCOMPARE(other->dupla, QStringLiteral("- "));
 }
 
 void TestSharedContest::concurrentSavesOnOneBandStayConsistent()
