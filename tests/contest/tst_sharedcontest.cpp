@@ -14,6 +14,7 @@
 #include "shell/ui/MessageWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -468,6 +469,17 @@ void TestSharedContest::contestDataWrittenElsewhereIsReadAfresh()
     QVERIFY(found);
     // The own locator every QRB of this PC is computed from follows within a second.
     QTRY_COMPARE_WITH_TIMEOUT(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN75XX"), 1000);
+
+    // A band added there is listed here; the band shown stays, and so does a call being typed.
+    EntryLine &e = f->window().entry();
+    QTest::keyClicks(e.Text2, QStringLiteral("OK1"));
+    QVERIFY(ContestSettingsTable::insertBandRow(other.db, changed, 4));
+    QTest::qWait(300);
+    QCOMPARE(e.Combo2->count(), 1); // not while the operator types
+    e.Text2->clear();
+    QVERIFY(ContestSettingsTable::updateBandRow(other.db, changed, 4, &found));
+    QTRY_COMPARE_WITH_TIMEOUT(e.Combo2->count(), 2, 1000);
+    QCOMPARE(e.band(), Band);
 }
 
 void TestSharedContest::serverWindowSwitchesAndKeepsTheChoice()

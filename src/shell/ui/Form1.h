@@ -68,6 +68,7 @@ private:
     void load();
     void closeDatabases();
     void showServerLamp(bool connected);
+    void followContestData(const QString &what);
     bool switchContestDatabase(const QString &url, QString *error);
 
     EntryLine m_entry;

@@ -4,6 +4,7 @@
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/MsBox.h"
 #include "callinfo/ui/StationImportCommand.h"
+#include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
@@ -56,19 +57,7 @@ void Form1::connectCommands()
         FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
                          this);
     });
-    // Contest data written on another PC: read afresh, unless the contest data dialog
-    // is open here with what the operator is typing. A PC without bands yet takes them.
-    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, [this](const QString &what) {
-        if (what != ContestDatabase::settingsChanged() && what != ContestDatabase::everythingChanged())
-            return;
-        ContestSettingsStore &store = ContestSettingsStore::instance();
-        if (store.isLoaded() && !Form2::openInstance())
-            store.reload();
-        if (m_entry.Combo2->count() == 0) {
-            m_log->LoadBandList();
-            m_log->RefreshLogView();
-        }
-    });
+    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
     m_files = new ContestFileCommands(this, this);
     on("kreiranje", [this] { m_files->newContest(); });
     on("sprembaze", [this] { m_files->saveContestCopy(); });
@@ -108,6 +97,37 @@ void Form1::onContestSettingsStored()
     m_log->LoadBandList();
     m_log->RefreshLogView();
     update();
+}
+
+void Form1::followContestData(const QString &what)
+{
+    if (what != ContestDatabase::settingsChanged() && what != ContestDatabase::everythingChanged())
+        return;
+    // Contest data written on another PC are read afresh, unless the contest data
+    // dialog is open here with what the operator is typing.
+    ContestSettingsStore &store = ContestSettingsStore::instance();
+    if (store.isLoaded() && !Form2::openInstance())
+        store.reload();
+    // Bands added or removed there are listed here once the entry line is empty, and
+    // the band shown stays shown while it exists.
+    QStringList stored, listed, labels;
+    if (!ContestDatabase::storedBands(ContestSession::instance().database(), stored))
+        return;
+    for (const QString &b : stored)
+        if (BandLabels::number(b.trimmed()) > 0)
+            labels << b.trimmed();
+    for (int i = 0; i < m_entry.Combo2->count(); ++i)
+        listed << m_entry.Combo2->itemText(i);
+    const bool idle = m_entry.Text25 == QLatin1String("S") && m_entry.Text2->text().isEmpty();
+    if (labels == listed || !(idle || listed.isEmpty()))
+        return;
+    const QString shown = m_entry.band();
+    m_log->LoadBandList();
+    const int keep = m_entry.Combo2->findText(shown);
+    if (keep >= 0 && keep != m_entry.Combo2->currentIndex())
+        m_entry.Combo2->setCurrentIndex(keep); // the band change refreshes the view
+    else
+        m_log->RefreshLogView();
 }
 
 void Form1::showServerLamp(bool connected)
