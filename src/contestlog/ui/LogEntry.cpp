@@ -672,7 +672,7 @@ void LogEntry::onChangedElsewhere(const QString &what)
     // follow it. The entry line being typed or edited is left exactly as it is; the
     // serial field only moves on while it still shows the serial offered before.
     if (what == ContestDatabase::settingsChanged())
-        return; // the contest data are read afresh whenever they are next loaded
+        return; // the main window reads the contest data and the band list afresh
     const QString band = m_entry.band();
     if (what != ContestDatabase::everythingChanged() && what.trimmed() != band)
         return;
