@@ -6,7 +6,7 @@
 // list), (b) Enter to saved-and-reset, and (c) the same keystroke into a bare
 // QLineEdit, measured in the same run as the floor.
 #include "MainWindowFixture.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/Form1.h"

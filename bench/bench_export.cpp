@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "contest/BandLabels.h"
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "export/LogExport.h"
 #include "platform/SqliteDatabase.h"

@@ -5,8 +5,8 @@
 #include "TestSupport.h"
 
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "geo/Locator.h"
 #include "platform/ProgramFolder.h"

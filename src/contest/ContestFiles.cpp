@@ -1,7 +1,7 @@
 #include "contest/ContestFiles.h"
 
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
 #include "platform/SqliteDatabase.h"
@@ -36,7 +36,11 @@ bool copyWorkingFile(const QString &target, QString *error)
 {
     ContestSession &session = ContestSession::instance();
     if (session.isOpen())
-        return SqliteDatabase::copyTo(session.database(), target, error);
+        return ContestDatabase::copyToFile(session.database(), target, error);
+    if (session.usesServer()) {
+        setError(error, QStringLiteral("the contest database server cannot be reached"));
+        return false;
+    }
     QSqlDatabase db = SqliteDatabase::open(session.path(), QStringLiteral("contest-copy"), error, false);
     if (!db.isValid())
         return false;
@@ -97,6 +101,26 @@ bool autosaveWorkingFile(QString *savedPath, QString *error)
         error->clear();
     *savedPath = save;
     return true;
+}
+
+// On a server the contest is replaced inside the shared database, after the same
+// safety copy of the old one that the working file gets.
+bool replaceSharedContest(const QString &source, QString *autosavePath, QString *error)
+{
+    ContestSession &session = ContestSession::instance();
+    if (!session.isConnected()) {
+        setError(error, QStringLiteral("the contest database server cannot be reached"));
+        return false;
+    }
+    if (!QDir().mkpath(backupFolder())) {
+        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
+        return false;
+    }
+    const QString save = freeAutosavePath();
+    if (!copyWorkingFile(save, error))
+        return false;
+    *autosavePath = save;
+    return ContestDatabase::replaceSharedContest(session.database(), source, error);
 }
 
 // A journal left beside the old working file must not be rolled into its successor.
@@ -164,6 +188,10 @@ NewContestResult createContestDatabase(const BeforeClose &beforeClose)
     NewContestResult r;
     ContestSession &session = ContestSession::instance();
     const QString path = session.path();
+    if (session.usesServer()) {
+        r.ok = replaceSharedContest(QString(), &r.autosavePath, &r.error);
+        return r;
+    }
 
     if (!autosaveWorkingFile(&r.autosavePath, &r.error))
         return r;
@@ -198,6 +226,10 @@ OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &before
     }
     if (!ContestDatabase::isContestDatabase(chosenPath, &r.error))
         return r;
+    if (session.usesServer()) {
+        r.ok = replaceSharedContest(chosenPath, &r.autosavePath, &r.error);
+        return r;
+    }
 
     if (QFileInfo(chosenPath).canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
         // The working file itself: nothing to copy, the log is read afresh.

@@ -1,6 +1,7 @@
 #include "contest/ContestSettings.h"
 
 #include "contest/BandLabels.h"
+#include "contest/ContestDatabase.h"
 
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
@@ -214,6 +215,10 @@ bool insertBandRow(QSqlDatabase db, const ContestSettings &s, int k, QString *er
         db.rollback();
         return false;
     }
+    if (!ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error)) {
+        db.rollback();
+        return false;
+    }
     if (!db.commit()) {
         setError(error, db.lastError().text());
         db.rollback();
@@ -262,7 +267,7 @@ bool updateBandRow(QSqlDatabase db, const ContestSettings &s, int k, bool *found
     for (const auto &[name, value] : values)
         q.addBindValue(value);
     q.addBindValue(id);
-    if (!q.exec() || !db.commit()) {
+    if (!q.exec() || !ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error) || !db.commit()) {
         setError(error, SqliteDatabase::errorReason(q.lastError().isValid() ? q.lastError() : db.lastError()));
         db.rollback();
         return false;

@@ -1,6 +1,6 @@
 #include "contest/ContestSettingsStore.h"
 
-#include "contestlog/ContestSession.h"
+#include "contest/ContestSession.h"
 
 ContestSettingsStore &ContestSettingsStore::instance()
 {

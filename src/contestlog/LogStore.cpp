@@ -1,5 +1,6 @@
 #include "contestlog/LogStore.h"
 
+#include "contest/ContestDatabase.h"
 #include "platform/SqliteDatabase.h"
 
 #include <QSqlError>
@@ -177,41 +178,153 @@ std::optional<qint64> LogStore::minimumQrb(const QString &band, QString *error) 
     return q.value(0).toLongLong();
 }
 
-std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
+bool LogStore::begin(QString *error)
 {
-    if (!m_db.transaction()) {
-        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
-        return std::nullopt;
+    if (!m_db.isOpen()) {
+        setError(error, QStringLiteral("the database is not open"));
+        return false;
     }
+    if (!m_db.transaction()) {
+        const QString reason = SqliteDatabase::errorReason(m_db.lastError()).trimmed();
+        setError(error, ContestDatabase::isShared(m_db)
+                            ? QStringLiteral("the contest database server cannot be reached (%1)").arg(reason)
+                            : reason);
+        return false;
+    }
+    return true;
+}
+
+bool LogStore::commit(QString *error)
+{
+    if (m_db.commit())
+        return true;
+    setError(error, SqliteDatabase::errorReason(m_db.lastError()));
+    m_db.rollback();
+    return false;
+}
+
+void LogStore::rollback()
+{
+    m_db.rollback();
+}
+
+std::optional<QsoRow> LogStore::insertInTransaction(const QsoEntry &qso, QString *error)
+{
     QSqlQuery q(m_db);
+    // RETURNING gives the new ID on both engines (PostgreSQL has no row OID to report).
     if (!prepare(q, QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, "
                                    "Bearing, QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) "
-                                   "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 error)) {
-        m_db.rollback();
+                                   "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?) RETURNING ID"),
+                 error))
         return std::nullopt;
-    }
     bindEntry(q, qso);
-    if (!q.exec()) {
+    if (!q.exec() || !q.next()) {
         setError(error, SqliteDatabase::errorReason(q.lastError()));
-        m_db.rollback();
         return std::nullopt;
     }
-    const qint64 id = q.lastInsertId().toLongLong();
-    if (!m_db.commit()) {
-        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
-        m_db.rollback();
+    const qint64 id = q.value(0).toLongLong();
+    q.finish();
+    QString announceError;
+    if (!ContestDatabase::announce(m_db, qso.band, &announceError)) {
+        setError(error, announceError);
         return std::nullopt;
     }
     return storedForm(qso, id);
 }
 
-std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *error)
+std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
 {
-    if (!m_db.transaction()) {
-        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
+    if (!begin(error))
+        return std::nullopt;
+    std::optional<QsoRow> row = insertInTransaction(qso, error);
+    if (!row || !commit(error)) {
+        rollback();
         return std::nullopt;
     }
+    return row;
+}
+
+std::optional<QsoRow> LogStore::save(const QsoEntry &entry, QString *error)
+{
+    // A file only this program writes: the entry line's totals and duplicate test were
+    // taken from the committed rows already, and nothing can come in between.
+    if (!ContestDatabase::isShared(m_db))
+        return insert(entry, error);
+    if (!begin(error))
+        return std::nullopt;
+    QsoEntry e = entry;
+    QString lockError;
+    if (!ContestDatabase::lockBand(m_db, e.band, &lockError)) {
+        setError(error, lockError);
+        rollback();
+        return std::nullopt;
+    }
+    // One pass over the band, holding its lock: the totals without the new row, the
+    // highest serial, and what the serial and the call meet among the committed rows.
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB), MAX(NrS), "
+                             "SUM(CASE WHEN NrS = ? THEN 1 ELSE 0 END), "
+                             "SUM(CASE WHEN TRIM(Call) = ? THEN 1 ELSE 0 END), "
+                             "SUM(CASE WHEN TRIM(Call) = ? AND NrS = ? THEN 1 ELSE 0 END) "
+                             "FROM takmicenje WHERE %1")
+                  .arg(QLatin1String(kBandCondition)));
+    q.addBindValue(e.nrs);
+    q.addBindValue(e.call);
+    q.addBindValue(e.call);
+    q.addBindValue(e.nrs);
+    q.addBindValue(bandPattern(e.band));
+    if (!q.exec() || !q.next()) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        rollback();
+        return std::nullopt;
+    }
+    e.qsos = q.value(0).toLongLong();
+    e.points = q.value(1).toLongLong();
+    e.odx = q.value(2).toLongLong();
+    const qint64 highestSerial = q.value(3).toLongLong();
+    const bool serialTaken = q.value(4).toLongLong() > 0;
+    const qint64 sameCall = q.value(5).toLongLong();
+    const qint64 sameCallSameSerial = q.value(6).toLongLong();
+    q.finish();
+    // A serial another PC has stored on the band meanwhile is never stored twice.
+    if (serialTaken)
+        e.nrs = highestSerial + 1;
+    // The entry line's duplicate test (same call, another serial sent) on the committed rows.
+    const qint64 matches = serialTaken ? sameCall : sameCall - sameCallSameSerial;
+    if (matches > 0 && !e.call.isEmpty()) {
+        e.dupla = QStringLiteral("D");
+        e.qrb = 0;
+    }
+
+    std::optional<QsoRow> row = insertInTransaction(e, error);
+    if (!row || !commit(error)) {
+        rollback();
+        return std::nullopt;
+    }
+    return row;
+}
+
+// The band row `id` is stored on, announced with the change (empty when there is no such row).
+QString LogStore::storedBand(qint64 id, QString *error) const
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!prepare(q, QStringLiteral("SELECT Dodatak1 FROM takmicenje WHERE ID=?"), error))
+        return QString();
+    q.addBindValue(id);
+    if (!q.exec()) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        return QString();
+    }
+    return q.next() ? q.value(0).toString() : QStringLiteral("");
+}
+
+std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *error)
+{
+    if (!begin(error))
+        return std::nullopt;
+    const QString oldBand = storedBand(id, error);
     QSqlQuery q(m_db);
     if (!prepare(q, QStringLiteral("UPDATE takmicenje SET Time=?, Call=?, RSTs=?, NrS=?, Mode=?, RSTr=?, NrR=?, "
                                    "Loc=?, QRB=?, Bearing=?, QSOs=?, ODX=?, Date=?, Points=?, Dupla=?, Longitu=?, "
@@ -222,14 +335,19 @@ std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *
     }
     bindEntry(q, qso);
     q.addBindValue(id);
-    if (!q.exec()) {
+    bool ok = !oldBand.isNull() && q.exec();
+    if (!ok && q.lastError().isValid())
         setError(error, SqliteDatabase::errorReason(q.lastError()));
-        m_db.rollback();
-        return std::nullopt;
+    if (ok && q.numRowsAffected() < 1) {
+        // Deleted meanwhile (on another PC): reporting it saved would lose the change.
+        setError(error, QStringLiteral("QSO %1 is no longer in the log").arg(id));
+        ok = false;
     }
-    if (!m_db.commit()) {
-        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
-        m_db.rollback();
+    ok = ok && ContestDatabase::announce(m_db, qso.band, error);
+    if (ok && oldBand.trimmed() != qso.band.trimmed() && !oldBand.trimmed().isEmpty())
+        ok = ContestDatabase::announce(m_db, oldBand, error);
+    if (!ok || !commit(error)) {
+        rollback();
         return std::nullopt;
     }
     return storedForm(qso, id);
@@ -237,19 +355,22 @@ std::optional<QsoRow> LogStore::update(qint64 id, const QsoEntry &qso, QString *
 
 bool LogStore::remove(qint64 id, QString *error)
 {
-    if (!m_db.transaction()) {
-        setError(error, SqliteDatabase::errorReason(m_db.lastError()));
+    if (!begin(error))
         return false;
-    }
+    const QString band = storedBand(id, error);
     QSqlQuery q(m_db);
     if (!prepare(q, QStringLiteral("DELETE FROM takmicenje WHERE ID=?"), error)) {
         m_db.rollback();
         return false;
     }
     q.addBindValue(id);
-    if (!q.exec() || !m_db.commit()) {
-        setError(error, SqliteDatabase::errorReason(q.lastError().isValid() ? q.lastError() : m_db.lastError()));
-        m_db.rollback();
+    bool ok = !band.isNull() && q.exec();
+    if (!ok && q.lastError().isValid())
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+    if (ok && !band.trimmed().isEmpty())
+        ok = ContestDatabase::announce(m_db, band, error);
+    if (!ok || !commit(error)) {
+        rollback();
         return false;
     }
     return true;

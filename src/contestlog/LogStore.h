@@ -30,8 +30,17 @@ public:
     // Smallest QRB of the band; empty when the band has no QSO.
     std::optional<qint64> minimumQrb(const QString &band, QString *error = nullptr) const;
 
-    // Adds the QSO; returns the stored row (with its new ID) or nothing on failure.
+    // Adds the QSO as given; returns the stored row (with its new ID) or nothing on failure.
     std::optional<QsoRow> insert(const QsoEntry &qso, QString *error = nullptr);
+    // Adds a new QSO of the entry line and returns the row as stored. On a shared
+    // database, within its transaction and holding the band's lock, it takes the band's
+    // count, points and ODX "without itself" and the duplicate test from the committed
+    // rows, so two PCs saving on one band at the same moment never store the same totals
+    // and never both miss a duplicate (a duplicate found there is stored as "D" with
+    // QRB 0), and a serial sent that another PC has stored on the band meanwhile
+    // becomes the band's next free serial. On the working file, which this program
+    // alone writes, the entry line's own values are those and the row is stored as given.
+    std::optional<QsoRow> save(const QsoEntry &qso, QString *error = nullptr);
     // Rewrites every column of row `id`. Returns the stored row, or nothing on failure.
     std::optional<QsoRow> update(qint64 id, const QsoEntry &qso, QString *error = nullptr);
     bool remove(qint64 id, QString *error = nullptr);
@@ -43,5 +52,11 @@ public:
     static QsoRow rowFromQuery(const class QSqlQuery &q);
 
 private:
+    bool begin(QString *error);
+    QString storedBand(qint64 id, QString *error) const;
+    std::optional<QsoRow> insertInTransaction(const QsoEntry &qso, QString *error);
+    bool commit(QString *error);
+    void rollback();
+
     QSqlDatabase m_db;
 };

@@ -1,8 +1,8 @@
 #include "export/ExportCli.h"
 
 #include "contest/BandLabels.h"
+#include "contest/ContestDatabase.h"
 #include "contest/ContestSettings.h"
-#include "contestlog/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "export/LogExport.h"
 #include "platform/ProgramFolder.h"
@@ -40,22 +40,23 @@ QString resultMessage(const LogExport::Result &r, const QString &band)
 
 }
 
-int withContest(const QString &band,
+int withContest(const QString &band, const QString &database,
                 const std::function<int(QSqlDatabase db, const ContestSettings &settings)> &write)
 {
     if (BandLabels::number(band) == 0)
         return fail(QStringLiteral("unknown band \"%1\"; the bands are: %2")
                         .arg(band, BandLabels::all().join(QStringLiteral(", "))));
 
-    const QString path = ProgramFolder::file(QStringLiteral("contest.mdb"));
+    const bool server = !database.isEmpty();
+    const QString path = server ? ContestDatabase::displayUrl(database) : ProgramFolder::file(QStringLiteral("contest.mdb"));
     QString error;
-    if (!QFileInfo(path).isFile())
+    if (!server && !QFileInfo(path).isFile())
         return fail(QStringLiteral("no contest database %1").arg(path));
-    if (!ContestDatabase::isContestDatabase(path, &error))
+    if (!server && !ContestDatabase::isContestDatabase(path, &error))
         return fail(error);
-    QSqlDatabase db = ContestDatabase::open(path, &error);
+    QSqlDatabase db = server ? ContestDatabase::openServer(database, &error) : ContestDatabase::open(path, &error);
     if (!db.isValid())
-        return fail(QStringLiteral("cannot open %1: %2").arg(path, error));
+        return fail(server ? error : QStringLiteral("cannot open %1: %2").arg(path, error));
 
     int code = 0;
     {
@@ -65,17 +66,17 @@ int withContest(const QString &band,
         else
             code = write(db, settings);
     }
-    SqliteDatabase::close(db);
+    ContestDatabase::close(db);
     return code;
 }
 
-int run(const QString &formatText, const QString &band)
+int run(const QString &formatText, const QString &band, const QString &database)
 {
     const QString f = formatText.trimmed().toLower();
     if (f != QLatin1String("edi") && f != QLatin1String("adif"))
         return fail(QStringLiteral("unknown export format \"%1\" (use edi or adif)").arg(formatText));
     const LogExport::Format format = f == QLatin1String("edi") ? LogExport::Format::Edi : LogExport::Format::Adif;
-    return withContest(band, [&](QSqlDatabase db, const ContestSettings &settings) {
+    return withContest(band, database, [&](QSqlDatabase db, const ContestSettings &settings) {
         QString error;
         LogStore::Totals totals;
         if (!LogStore(db).totals(band, totals, &error))

@@ -1,6 +1,6 @@
 #include "shell/ProgramFiles.h"
 
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "platform/SafeFile.h"
 
 #include <QDir>

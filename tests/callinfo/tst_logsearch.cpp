@@ -3,7 +3,7 @@
 #include "callinfo/LogSearch.h"
 #include "callinfo/ui/LogSearchTarget.h"
 #include "callinfo/ui/MsBox.h"
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/MessageWindow.h"

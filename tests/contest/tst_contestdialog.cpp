@@ -2,10 +2,10 @@
 #include "TestSupport.h"
 
 #include "contest/BandLabels.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettings.h"
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/Form2.h"
-#include "contestlog/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "shell/ui/MessageWindow.h"
 

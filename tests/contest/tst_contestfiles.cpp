@@ -1,11 +1,11 @@
 // New contest, contest copies and opening a copy, on a temporary program folder.
 #include "TestSupport.h"
 
+#include "contest/ContestDatabase.h"
 #include "contest/ContestFiles.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestFileCommands.h"
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "controls/ui/ChameleonButton.h"
 #include "platform/ProgramFolder.h"

@@ -1,6 +1,6 @@
 // Saves QSOs into a contest database in a loop and prints each ID once its save
 // returned, so a test can kill it at any moment and check what survived.
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "platform/SqliteDatabase.h"
 

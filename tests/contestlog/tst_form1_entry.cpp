@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/ui/LogTableModel.h"

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "platform/SqliteDatabase.h"
 

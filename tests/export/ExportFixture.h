@@ -5,8 +5,8 @@
 // contest name, serials 1 and 1000, modes "FM" and "Drugo!", and a QSO whose date and
 // time are stored in the accepted alternative formats.
 #include "contest/BandLabels.h"
+#include "contest/ContestDatabase.h"
 #include "contest/ContestSettings.h"
-#include "contestlog/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "export/ExportTotals.h"
 #include "platform/SqliteDatabase.h"

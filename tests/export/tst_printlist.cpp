@@ -1,8 +1,8 @@
 #include "ExportFixture.h"
 #include "TestSupport.h"
 
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "export/ReportPagination.h"
 #include "export/ui/ExportCommands.h"

@@ -3,13 +3,14 @@
 #include "callinfo/EdiStationImport.h"
 #include "callinfo/ui/LogSearchTarget.h"
 #include "callinfo/ui/MsBox.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestMessages.h"
 #include "contest/ui/Form2.h"
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
 #include "cw/ui/Form15.h"
 #include "cw/ui/FrmBevitel.h"
+#include "contest/ui/FormServer.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ui/Form1.h"
 
@@ -174,6 +175,9 @@ const QList<WindowCase> &windows()
         {"Form44",
          [] { return failure("Form44", "Natjecanje se ne može mijenjati: veze se neće moći spremiti."); },
          {"Label2"}},
+        {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }); }},
+        {"Form55", [] { return failure("Form55", "Veza s bazom natjecanja nije uspostavljena."); }, {"Label2"}},
+        {"Form56", [] { return message("Form56", "Veza s bazom natjecanja je uspostavljena."); }},
     };
     return list;
 }

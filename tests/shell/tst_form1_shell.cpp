@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 #include "callinfo/ui/MsBox.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ContestSession.h"
 #include "contestlog/ui/LogTableModel.h"
 #include "platform/UtcClock.h"
 #include "shell/ui/Form1.h"

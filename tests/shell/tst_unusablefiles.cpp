@@ -3,7 +3,7 @@
 // silently, reporting success or answering with a database driver's words.
 #include "MainWindowFixture.h"
 
-#include "contestlog/ContestSession.h"
+#include "contest/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/ProgramFolder.h"

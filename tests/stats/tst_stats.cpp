@@ -1,7 +1,7 @@
 // The statistics without a window: figures, chart rows, the bearing plot's geometry,
 // the map's transform, read-outs and scrolling, the worked squares and the map data.
 #include "TestSupport.h"
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "platform/SqliteDatabase.h"
 #include "stats/MapGeometry.h"

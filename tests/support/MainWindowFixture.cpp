@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestSession.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/MessageWindow.h"
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "contest/BandLabels.h"
-#include "contestlog/ContestDatabase.h"
+#include "contest/ContestDatabase.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
 

@@ -1,10 +1,10 @@
 #include "contest/ui/ContestFileCommands.h"
 
 #include "contest/ContestFiles.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestMessages.h"
 #include "contest/ui/Form2.h"
-#include "contestlog/ContestSession.h"
 #include "shell/ui/FrmSplash1.h"
 #include "shell/ui/MessageWindow.h"
 

@@ -1,10 +1,10 @@
 #include "contest/ui/Form2.h"
 
 #include "contest/BandLabels.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettings.h"
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestMessages.h"
-#include "contestlog/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/UtcClock.h"

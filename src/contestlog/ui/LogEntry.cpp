@@ -2,9 +2,9 @@
 
 #include "callinfo/ui/CallInfoController.h"
 #include "contest/BandLabels.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "contestlog/ui/LogTableModel.h"
 #include "controls/ui/ChameleonButton.h"
@@ -205,7 +205,7 @@ void LogEntry::SaveQso()
     QsoEntry e;
     buildEntry(e, false);
     QString error;
-    const std::optional<QsoRow> row = m_store.insert(e, &error);
+    const std::optional<QsoRow> row = m_store.save(e, &error);
     if (!row) {
         reportDatabaseError(error);
         return;
@@ -677,6 +677,41 @@ void LogEntry::onDatabaseReopened()
 {
     m_store.setDatabase(ContestSession::instance().database());
     invalidateTotals();
+}
+
+void LogEntry::onChangedElsewhere(const QString &what)
+{
+    // Another PC committed a change: the band view, its totals and the next serial
+    // follow it. The entry line being typed or edited is left exactly as it is; the
+    // serial field only moves on while it still shows the serial offered before.
+    if (what == ContestDatabase::settingsChanged())
+        return; // the main window reads the contest data and the band list afresh
+    const QString band = m_entry.band();
+    if (what != ContestDatabase::everythingChanged() && what.trimmed() != band)
+        return;
+    QVector<QsoRow> rows;
+    if (!m_store.bandRows(band, rows))
+        return; // the next change or the reconnection brings the view up to date
+    const qint64 offeredSerial = totals().count + 1;
+    const bool wasEmpty = m_band.isEmpty();
+    const bool shown = m_model.showsRows(&m_band.rows());
+    m_band.reset(rows);
+    invalidateTotals();
+    m_loadedBand = band;
+    if (shown) {
+        m_model.showRows(&m_band.rows());
+        const bool editing = m_entry.Text25 == QLatin1String("I");
+        const int edited = editing ? m_band.indexOfId(m_entry.Text18.toLongLong()) : -1;
+        setGridCurrentRow(edited >= 0 ? edited : m_model.rowCount() - 1);
+    }
+    ShowQsoCount();
+    ShowPoints();
+    ShowOdx();
+    if (wasEmpty != m_band.isEmpty())
+        EnableLogCommands();
+    qint64 serial = 0;
+    if (m_entry.Text25 == QLatin1String("S") && wholeNumber(m_entry.Text4->text(), serial) && serial == offeredSerial)
+        ShowNextSerial();
 }
 
 void LogEntry::afterNewContest()

@@ -64,6 +64,8 @@ public:
     void startUp();
     // After the working file was replaced or reopened: the log and totals follow it.
     void onDatabaseReopened();
+    // Another PC changed the band `what` (or the whole contest) on the shared database.
+    void onChangedElsewhere(const QString &what);
     // A new, empty contest replaced the working file.
     void afterNewContest();
     // A saved contest became the working file.

@@ -1,7 +1,7 @@
 #include "export/ui/ExportCommands.h"
 
+#include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/EntryLine.h"
 #include "export/LogExport.h"

@@ -1,6 +1,7 @@
 #include "shell/ui/Application.h"
 
 #include "callinfo/StationImportCli.h"
+#include "contest/ContestSession.h"
 #include "export/ExportCli.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
@@ -38,6 +39,11 @@ struct Options
                                     QStringLiteral("edi|adif|map|bearings|distances|squares")};
     QCommandLineOption band{QStringLiteral("band"), QStringLiteral("The band to export, for example \"144 MHz\"."),
                             QStringLiteral("BAND")};
+    QCommandLineOption database{QStringLiteral("database"),
+                                QStringLiteral("Log into the contest database URL shared by the station's PCs "
+                                               "(postgresql://user@host:port/name) instead of contest.mdb; also "
+                                               "what --export reads. Without it, the choice kept in brelog.ini."),
+                                QStringLiteral("URL")};
     QCommandLineOption importStations{QStringLiteral("import-stations"),
                                       QStringLiteral("Add the stations of the EDI logs FILE... to the known-stations "
                                                      "database, print a summary and exit.")};
@@ -52,6 +58,7 @@ void setUp(QCommandLineParser &parser, Options &o)
     parser.addOption(o.folder);
     parser.addOption(o.exportFormat);
     parser.addOption(o.band);
+    parser.addOption(o.database);
     parser.addOption(o.importStations);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("EDI files for --import-stations."),
                                  QStringLiteral("[FILE...]"));
@@ -131,6 +138,13 @@ bool isPictureExport(int argc, char *argv[])
     return false;
 }
 
+// The shared contest database to use: the command line's, else the one kept in
+// brelog.ini; empty for the working file contest.mdb.
+QString contestDatabase(const QCommandLineParser &parser, const Options &o)
+{
+    return parser.isSet(o.database) ? parser.value(o.database).trimmed() : ContestSession::storedServerUrl();
+}
+
 // Splash, then the main window. The single-instance rule is checked after the splash
 // and before the main window exists, so that a second program on the same folder
 // ends without opening any database.
@@ -201,11 +215,11 @@ int runApplication(int argc, char *argv[])
             return 2;
         const QString word = parser.value(o.exportFormat);
         if (StatsPictureFiles::kindOfWord(word))
-            return StatsPictureCli::run(word, parser.value(o.band));
+            return StatsPictureCli::run(word, parser.value(o.band), contestDatabase(parser, o));
         if (const QString w = word.trimmed().toLower(); w != QLatin1String("edi") && w != QLatin1String("adif"))
             return ExportCli::fail(QStringLiteral("unknown export format \"%1\" (use edi, adif, %2)")
                                        .arg(word, StatsPictureFiles::words().join(QStringLiteral(", "))));
-        return ExportCli::run(word, parser.value(o.band));
+        return ExportCli::run(word, parser.value(o.band), contestDatabase(parser, o));
     }
     if (parser.isSet(o.importStations)) {
         if (!prepareFolder(parser, o, true))
@@ -215,6 +229,7 @@ int runApplication(int argc, char *argv[])
     QString error;
     if (!prepareFolder(parser, o, true, &error))
         return reportUnusableFolder(error) ? app->exec() : 2;
+    ContestSession::instance().setServerUrl(contestDatabase(parser, o));
     return runWindows(*app);
 }
 

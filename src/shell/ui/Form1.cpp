@@ -2,9 +2,9 @@
 
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/KnownStationsModel.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
 #include "contest/ui/ContestMessages.h"
-#include "contestlog/ContestDatabase.h"
-#include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/ui/LogTableModel.h"
@@ -111,6 +111,13 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_clockArea->setObjectName(QStringLiteral("clockArea"));
     m_ledClock = new LedClock(central);
     m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
+    // The lamp of the shared contest database: shown only while the contest is on a server.
+    m_serverLamp = new QLabel(QStringLiteral("Poslužitelj"), central);
+    m_serverLamp->setObjectName(QStringLiteral("ServerLamp"));
+    m_serverLamp->setAlignment(Qt::AlignCenter);
+    m_serverLamp->setMargin(3);
+    m_serverLamp->hide();
+    m_clockArea->addWidget(m_serverLamp, 0, Qt::AlignRight | Qt::AlignTop);
     m_clockArea->addStretch();
     top->addLayout(m_clockArea);
     root->addLayout(top);
@@ -255,6 +262,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(&ContestSession::instance(), &ContestSession::reopened, m_log, &LogEntry::onDatabaseReopened);
     connect(&ContestSession::instance(), &ContestSession::aboutToClose, m_log,
             [this] { m_log->store().setDatabase({}); });
+    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, m_log, &LogEntry::onChangedElsewhere);
+    connect(&ContestSession::instance(), &ContestSession::connectionChanged, this, &Form1::showServerLamp);
     connect(action(QStringLiteral("kraj")), &QAction::triggered, this, &QWidget::close);
 
     connectCommands();
@@ -436,7 +445,8 @@ void Form1::buildMenus()
              {"pozivanjebaze", "Pozovi natjecanje", false}, {nullptr, nullptr, false},
              {"edi", "Izvoz u EDI", false}, {"izuadi", "Izvoz u ADIF", false}, {nullptr, nullptr, false},
              {"kraj", "Kraj", true}});
-    addMenu("postav", "Postavke", {{"osobnepostavke", "Postavke natjecanja", false}});
+    addMenu("postav", "Postavke",
+            {{"osobnepostavke", "Postavke natjecanja", false}, {"bazanatjecanja", "Baza natjecanja", true}});
     addMenu("editiranje", "Editiranje",
             {{"spremi", "Spremi vezu", true}, {"izmjeni", "Izmjeni vezu", true}, {"odustani", "Odustani", true},
              {nullptr, nullptr, false}, {"brisi", "Briši vezu", true}});
@@ -563,6 +573,7 @@ void Form1::load()
     copyGridHeaders(); // the known-stations list has its model now
     openContestDatabase(databaseFailure);
     m_log->startUp();
+    showServerLamp(ContestSession::instance().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
 }
@@ -572,8 +583,13 @@ void Form1::openContestDatabase(const std::function<void(const QString &)> &data
     // A file that is no contest database is not opened at all: every statement on it
     // would fail with the driver's words ("no such table").
     ContestSession &session = ContestSession::instance();
-    const QFileInfo file(session.path());
     QString error;
+    if (session.usesServer()) {
+        if (!session.open(&error)) // the server's reason names its address
+            databaseFailure(error);
+        return;
+    }
+    const QFileInfo file(session.path());
     if (file.exists() && file.size() == 0) {
         databaseFailure(QStringLiteral("contest.mdb: the file is empty (0 bytes) and holds no contest"));
         return;

@@ -71,6 +71,9 @@ private:
     void load();
     void openContestDatabase(const std::function<void(const QString &)> &databaseFailure);
     void closeDatabases();
+    void showServerLamp(bool connected);
+    void followContestData(const QString &what);
+    bool switchContestDatabase(const QString &url, QString *error);
 
     EntryLine m_entry;
     LogTableModel *m_model = nullptr;
@@ -78,6 +81,7 @@ private:
     LogEntry *m_log = nullptr;
     ContestFileCommands *m_files = nullptr;
     LedClock *m_ledClock = nullptr;
+    QLabel *m_serverLamp = nullptr;
     UtcClockController *m_clock = nullptr;
     KeyerPanel *m_keyer = nullptr;
     QVBoxLayout *m_clockArea = nullptr;

@@ -4,11 +4,16 @@
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/MsBox.h"
 #include "callinfo/ui/StationImportCommand.h"
+#include "contest/BandLabels.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
+#include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestFileCommands.h"
 #include "contest/ui/ContestMessages.h"
-#include "contestlog/ContestSession.h"
 #include "contest/ui/Form2.h"
+#include "contest/ui/FormServer.h"
 #include "contestlog/ui/LogEntry.h"
+#include "contestlog/ui/LogTableModel.h"
 #include "cw/ui/Form16.h"
 #include "export/ui/ExportCommands.h"
 #include "geo/ui/Form14.h"
@@ -20,6 +25,8 @@
 #include "stats/ui/Form3.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 void Form1::connectCommands()
@@ -51,6 +58,11 @@ void Form1::connectCommands()
         Form2 *d = Form2::showDialog(this);
         connect(d, &Form2::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
     });
+    on("bazanatjecanja", [this] {
+        FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
+                         this);
+    });
+    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
     m_files = new ContestFileCommands(this, this);
     on("kreiranje", [this] { m_files->newContest(); });
     on("sprembaze", [this] { m_files->saveContestCopy(); });
@@ -103,6 +115,66 @@ void Form1::onContestSettingsStored()
     m_log->LoadBandList();
     m_log->RefreshLogView();
     update();
+}
+
+void Form1::followContestData(const QString &what)
+{
+    if (what != ContestDatabase::settingsChanged() && what != ContestDatabase::everythingChanged())
+        return;
+    // Contest data written on another PC are read afresh, unless the contest data
+    // dialog is open here with what the operator is typing.
+    ContestSettingsStore &store = ContestSettingsStore::instance();
+    if (store.isLoaded() && !Form2::openInstance())
+        store.reload();
+    // Bands added or removed there are listed here once the entry line is empty, and
+    // the band shown stays shown while it exists.
+    QStringList stored, listed, labels;
+    if (!ContestDatabase::storedBands(ContestSession::instance().database(), stored))
+        return;
+    for (const QString &b : stored)
+        if (BandLabels::number(b.trimmed()) > 0)
+            labels << b.trimmed();
+    for (int i = 0; i < m_entry.Combo2->count(); ++i)
+        listed << m_entry.Combo2->itemText(i);
+    const bool idle = m_entry.Text25 == QLatin1String("S") && m_entry.Text2->text().isEmpty();
+    if (labels == listed || !(idle || listed.isEmpty()))
+        return;
+    const QString shown = m_entry.band();
+    m_log->LoadBandList();
+    const int keep = m_entry.Combo2->findText(shown);
+    if (keep >= 0 && keep != m_entry.Combo2->currentIndex())
+        m_entry.Combo2->setCurrentIndex(keep); // the band change refreshes the view
+    else
+        m_log->RefreshLogView();
+}
+
+void Form1::showServerLamp(bool connected)
+{
+    ContestSession &session = ContestSession::instance();
+    m_serverLamp->setVisible(session.usesServer());
+    m_serverLamp->setStyleSheet(connected ? QStringLiteral("QLabel { background: #2e9a3c; color: white; }")
+                                          : QStringLiteral("QLabel { background: #c62828; color: white; }"));
+    m_serverLamp->setToolTip(ContestDatabase::displayUrl(session.serverUrl()));
+}
+
+bool Form1::switchContestDatabase(const QString &url, QString *error)
+{
+    ContestSession &session = ContestSession::instance();
+    const QString previous = session.serverUrl();
+    m_model->showRows(nullptr);
+    session.setServerUrl(url);
+    if (!session.open(error)) {
+        // The place used before stays in use.
+        session.setServerUrl(previous);
+        session.open();
+        m_log->afterSavedContestOpened();
+        showServerLamp(session.isConnected());
+        return false;
+    }
+    ContestSettingsStore::instance().discard();
+    m_log->afterSavedContestOpened();
+    showServerLamp(session.isConnected());
+    return true;
 }
 
 QSqlDatabase Form1::database()

@@ -1,7 +1,7 @@
 #include "stats/ui/Form3.h"
 
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ContestSession.h"
+#include "contest/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/ProgramFolder.h"

@@ -9,13 +9,13 @@
 
 namespace StatsPictureCli {
 
-int run(const QString &word, const QString &band)
+int run(const QString &word, const QString &band, const QString &database)
 {
     const std::optional<StatsPictureFiles::Kind> kind = StatsPictureFiles::kindOfWord(word);
     if (!kind)
         return ExportCli::fail(QStringLiteral("unknown picture \"%1\" (use %2)")
                                    .arg(word, StatsPictureFiles::words().join(QLatin1Char('|'))));
-    return ExportCli::withContest(band, [&](QSqlDatabase db, const ContestSettings &settings) {
+    return ExportCli::withContest(band, database, [&](QSqlDatabase db, const ContestSettings &settings) {
         QString error;
         const QImage image = StatsPictures::render(*kind, db, band, &error);
         if (image.isNull())

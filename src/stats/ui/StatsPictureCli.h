@@ -6,5 +6,5 @@
 // the path and returns the exit code (non-zero with a message on failure). Needs a
 // QApplication (the offscreen platform serves).
 namespace StatsPictureCli {
-int run(const QString &word, const QString &band);
+int run(const QString &word, const QString &band, const QString &database = {});
 }
