@@ -2,6 +2,7 @@
 
 #include "contest/BandLabels.h"
 #include "contest/ContestSettings.h"
+#include "contestlog/BandTotals.h"
 #include "contestlog/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "export/LogExport.h"
@@ -63,12 +64,14 @@ int run(const QString &formatText, const QString &band)
     int code = 0;
     {
         ContestSettings settings;
-        LogStore::Totals totals;
+        QVector<QsoRow> rows;
         if (!ContestSettingsTable::load(db, settings, &error)) {
             code = fail(QStringLiteral("cannot read the contest data: %1").arg(error));
-        } else if (!LogStore(db).totals(band, totals, &error)) {
+        } else if (!LogStore(db).bandRows(band, rows, &error)) {
             code = fail(QStringLiteral("cannot read the log: %1").arg(error));
         } else {
+            // The totals the main window shows for the band, counted the same way.
+            const BandTotals totals = BandTotals::of(rows);
             const ExportTotals shown{QString::number(totals.count), QString::number(totals.points)};
             const LogExport::Result r =
                 LogExport::exportBand(db, format, band, settings, shown, ProgramFolder::path());

@@ -224,7 +224,7 @@ private slots:
         fill(m_path, {{"S51A", "JN76TO"}, {"9A1AA", "JN75AB"}, {"9A/S51A", "JN75CD"}});
         EntryFixture f;
         f.callInfo->start();
-        f.entry.Text25 = QStringLiteral("I");
+        f.editing = true;
         f.entry.Text2->setText(typed);
         QCOMPARE(f.entry.Text31, remembered);
         // Text28 is the call the update stores.

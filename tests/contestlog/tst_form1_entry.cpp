@@ -3,7 +3,8 @@
 #include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/LogEntry.h"
-#include "contestlog/ui/LogTableModel.h"
+#include "contestlog/BandLogModel.h"
+#include "contestlog/EntrySession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "geo/Locator.h"
 #include "shell/ui/Form1.h"
@@ -37,6 +38,8 @@ private slots:
     void deleteRemovesLoadedQsoOnly();
     void cancelThrowsEntryAway();
     void missingDataShowsMessageAndWritesNothing();
+    void missingDataNamesFieldsInPackLanguage_data();
+    void missingDataNamesFieldsInPackLanguage();
     void refusedEntryKeepsFieldsAndWritesNothing_data();
     void refusedEntryKeepsFieldsAndWritesNothing();
     void invalidLocatorKeepsOwnLocator();
@@ -151,9 +154,9 @@ void TestForm1Entry::pickingRowLoadsQsoForEditing()
     f.typeQso(QStringLiteral("S51A"), QStringLiteral("8"), QStringLiteral("86CD")); // a duplicate of the first
     f.sound().played.clear();
     QTableView *grid = e.DataGrid1;
-    const QRect r = grid->visualRect(f.window().logModel().index(6, LogTableModel::Call));
+    const QRect r = grid->visualRect(f.window().logModel().index(6, BandLogModel::Call));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(e.Text25, QStringLiteral("I"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::Edit);
     QCOMPARE(e.Text2->text(), QStringLiteral("S57A"));
     QCOMPARE(e.Text4->text(), QStringLiteral("007"));
     QCOMPARE(e.Text7->text(), QStringLiteral("007"));
@@ -181,7 +184,7 @@ void TestForm1Entry::updateWritesBackAndKeepsLoggedTime()
     f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
     f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
     e.Text1->setText(QStringLiteral("13:00")); // the clock moved on
-    e.DataGrid1->setCurrentIndex(f.window().logModel().index(0, LogTableModel::Call));
+    e.DataGrid1->setCurrentIndex(f.window().logModel().index(0, BandLogModel::Call));
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
     e.Text8->setText(QStringLiteral("JN88AA"));
     QTest::keyClick(e.Text8, Qt::Key_Return); // Enter updates in edit mode
@@ -189,10 +192,10 @@ void TestForm1Entry::updateWritesBackAndKeepsLoggedTime()
     const Geo::QrbResult path = Geo::computeQrb(QStringLiteral("JN85AB"), QStringLiteral("JN88AA"));
     QCOMPARE(f.storedRows(QStringLiteral("Time")).first(),
              QStringLiteral("S51A|1|%1|%2|-|JN88AA|12:34").arg(path.qrb).arg(path.bearing));
-    QCOMPARE(e.Text25, QStringLiteral("S"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::New);
     QCOMPARE(e.DataGrid1->currentIndex().row(), 1);
-    QCOMPARE(f.window().logModel().row(0).loc, QStringLiteral("JN88AA "));
-    QVERIFY(e.Text18.isEmpty());
+    QCOMPARE(f.window().logModel().shownRow(0).loc, QStringLiteral("JN88AA "));
+    QVERIFY(!f.window().entrySession().editedId());
 }
 
 void TestForm1Entry::deleteRemovesLoadedQsoOnly()
@@ -204,10 +207,10 @@ void TestForm1Entry::deleteRemovesLoadedQsoOnly()
     e.brisi->setEnabled(true);
     e.brisi->trigger(); // nothing loaded: nothing deleted
     QCOMPARE(f.storedCount(), 3);
-    e.DataGrid1->setCurrentIndex(f.window().logModel().index(1, LogTableModel::Call));
+    e.DataGrid1->setCurrentIndex(f.window().logModel().index(1, BandLogModel::Call));
     e.brisi->trigger();
     QCOMPARE(f.storedRows().join(u','), QStringLiteral("S51A|1|121|6|-|JN86CD,S53A|3|121|6|-|JN86CD"));
-    QCOMPARE(e.Text4->text(), QStringLiteral("003")); // count + 1, even though 3 was sent already
+    QCOMPARE(e.Text4->text(), QStringLiteral("004")); // the highest sent + 1: 3 is never sent twice
     QCOMPARE(f.window().logModel().rowCount(), 2);
     QCOMPARE(QApplication::focusWidget(), e.Text2);
     QVERIFY(!e.Text9->isVisible());
@@ -237,15 +240,16 @@ void TestForm1Entry::missingDataShowsMessageAndWritesNothing()
     QTest::keyClick(e.Text7, Qt::Key_Return);
     MessageWindow *m = MessageWindow::find(QStringLiteral("Form6"));
     QVERIFY(m);
-    QCOMPARE(m->text(), QStringLiteral("Niste unijeli potrebne podatke"));
+    QCOMPARE(m->text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Niste unijeli potrebne podatke"));
     QVERIFY(m->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(f.storedCount(), 0);
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A")); // kept until the operator confirms
     QVERIFY(!QApplication::activeModalWidget());
     QTest::mouseClick(m->button(QStringLiteral("chameleonButton1")), Qt::LeftButton);
-    QVERIFY(e.Text2->text().isEmpty());
-    QCOMPARE(e.Text8->text(), QStringLiteral("JN"));
-    QCOMPARE(QApplication::focusWidget(), e.Text2);
+    // "U redu" keeps the typed QSO: the operator goes on in the missing field.
+    QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
+    QCOMPARE(e.Text7->text(), QStringLiteral("5"));
+    QCOMPARE(QApplication::focusWidget(), e.Text8);
     // A field holding only a blank passes the check.
     e.Text2->setText(QStringLiteral("S51A"));
     e.Text7->setText(QStringLiteral("5"));
@@ -253,6 +257,43 @@ void TestForm1Entry::missingDataShowsMessageAndWritesNothing()
     e.Text3->setText(QStringLiteral("59"));
     QTest::keyClick(e.Text8, Qt::Key_Return);
     QCOMPARE(f.storedCount(), 1);
+}
+
+void TestForm1Entry::missingDataNamesFieldsInPackLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("empty");  // fields left empty
+    QTest::addColumn<QString>("named");      // second line of the message
+    QTest::addColumn<QString>("focused");    // the first missing field
+    QTest::newRow("locator only, Croatian") << "hrvatski" << QStringList{"Text8"} << "Lokator" << "Text8";
+    QTest::newRow("call and serial, English")
+        << "engleski" << QStringList{"Text2", "Text7"} << "Call sign, Nr. R" << "Text2";
+    QTest::newRow("all three, English") << "engleski" << QStringList{"Text8", "Text7", "Text2"}
+                                        << "Call sign, Nr. R, Locator" << "Text2";
+}
+
+void TestForm1Entry::missingDataNamesFieldsInPackLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, empty);
+    QFETCH(QString, named);
+    QFETCH(QString, focused);
+    MainWindowFixture f;
+    f.window().selectLanguage(language);
+    EntryLine &e = f.window().entry();
+    QTest::keyClicks(e.Text2, QStringLiteral("S51A"));
+    QTest::keyClick(e.Text2, Qt::Key_Tab);
+    QTest::keyClicks(e.Text7, QStringLiteral("7"));
+    e.Text8->setText(QStringLiteral("JN86CD"));
+    for (const QString &name : empty)
+        f.window().findChild<QLineEdit *>(name)->clear();
+    QTest::keyClick(e.Text3, Qt::Key_Return);
+    MessageWindow *m = MessageWindow::find(QStringLiteral("Form6"));
+    QVERIFY(m);
+    QCOMPARE(m->text().section(QLatin1Char('\n'), 1), named);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    QCOMPARE(f.storedCount(), 0);
+    QCOMPARE(e.Text3->text(), QStringLiteral("59")); // nothing of the entry was reset
 }
 
 void TestForm1Entry::refusedEntryKeepsFieldsAndWritesNothing_data()
@@ -288,7 +329,7 @@ void TestForm1Entry::refusedEntryKeepsFieldsAndWritesNothing()
     QCOMPARE(target->text(), value);
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
     QCOMPARE(QApplication::focusWidget(), target); // selected for correction
-    QCOMPARE(e.Text25, QStringLiteral("S"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::New);
 }
 
 void TestForm1Entry::invalidLocatorKeepsOwnLocator()

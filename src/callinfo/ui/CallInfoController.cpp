@@ -3,6 +3,7 @@
 #include "callinfo/PrefixTables.h"
 #include "callinfo/WorkedDxcc.h"
 #include "callinfo/ui/KnownStationsModel.h"
+#include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/ProgramFolder.h"
 
@@ -61,6 +62,9 @@ const PrefixTables *CallInfoController::tables()
 
 QString CallInfoController::callField() const
 {
+    // The session's call: the program may have changed it before the field shows it.
+    if (m_entry.session)
+        return m_entry.session->currentCall();
     return m_entry.Text2 ? m_entry.Text2->text() : QString();
 }
 
@@ -88,9 +92,12 @@ void CallInfoController::LookupPrefix()
     const QString call = callField();
     if (call.isEmpty())
         return;
-    // Only a field content that is itself a prefix changes the state, so while a call
-    // is typed the longest leading part that is a prefix stays in force.
-    const int row = t->firstPrefixRow(call);
+    // The longest leading part of the call that is a prefix decides, which is what
+    // typing the call letter by letter leaves in force; a call pasted or picked in
+    // one piece gets the same. Without any, the previous state stays.
+    int row = -1;
+    for (int n = int(call.size()); n > 0 && row < 0; --n)
+        row = t->firstPrefixRow(call.left(n));
     if (row >= 0) {
         m_entry.Text26 = t->prefixes().at(row).prefix;
         m_entry.Text27 = t->prefixes().at(row).masterPrefix;
@@ -136,12 +143,16 @@ void CallInfoController::LookupPrefixForEdit()
 void CallInfoController::CheckNewDxcc()
 {
     setShown(m_entry.Label25, false);
-    m_entry.Text5 = m_entry.Label17 ? m_entry.Label17->text().trimmed() : QString();
-    const WorkedDxcc::Marker m =
-        WorkedDxcc::newCountryMarker(m_entry.bandLog, m_entry.Text5, m_entry.serialAsNumber());
-    if (m.keep)
+    EntrySession *session = m_entry.session;
+    if (!session)
         return;
-    m_entry.Text24 = m.marker;
+    const QString country = m_entry.Label17 ? m_entry.Label17->text().trimmed() : QString();
+    const WorkedDxcc::Marker m = WorkedDxcc::newCountryMarker(&session->log(), country, session->serialSentAsNumber());
+    if (m.keep) {
+        session->setCountryName(country);
+        return;
+    }
+    session->setCountry(country, m.marker);
     setShown(m_entry.Label25, m.isNew);
 }
 
@@ -155,34 +166,58 @@ void CallInfoController::showResult(const KnownStations::Result &result)
 
 void CallInfoController::FindKnownStations()
 {
-    showResult(m_stations.find(callField()));
+    const QString call = callField();
+    const KnownStations::Result r = m_stations.find(call);
+    showResult(r);
+    if (!call.isEmpty() && r.size(m_stations.size()) > 0) {
+        const KnownStations::Station &first = m_stations.at(r.at(0));
+        if (first.pozivni.trimmed() == call)
+            emit stationMatched(call, first.lokator.trimmed());
+    }
+}
+
+QString CallInfoController::locatorField() const
+{
+    return m_entry.Text8 ? m_entry.Text8->text() : QString();
 }
 
 void CallInfoController::RememberKnownStation()
 {
-    const KnownStations::Result r = m_stations.find(m_entry.Text28);
-    if (r.size(m_stations.size()) > 0
-        && m_stations.at(r.at(0)).pozivni.trimmed() == m_entry.Text28.trimmed())
+    RememberKnownStation(m_entry.Text28, locatorField());
+}
+
+void CallInfoController::RememberKnownStation(const QString &call, const QString &locator)
+{
+    const KnownStations::Result r = m_stations.find(call);
+    if (r.size(m_stations.size()) > 0 && m_stations.at(r.at(0)).pozivni.trimmed() == call.trimmed())
         return;
-    AddKnownStation();
+    AddKnownStation(call, locator);
 }
 
 void CallInfoController::AddKnownStation()
 {
-    if (m_entry.Text28.trimmed().isEmpty())
+    AddKnownStation(m_entry.Text28, locatorField());
+}
+
+void CallInfoController::AddKnownStation(const QString &call, const QString &locator)
+{
+    if (call.trimmed().isEmpty())
         return; // a station without a call is no known station
-    const QString locator = m_entry.Text8 ? m_entry.Text8->text() : QString();
-    if (!changeStations([&](QString *error) { return m_stations.add(m_entry.Text28, locator, error).has_value(); }))
+    if (!changeStations([&](QString *error) { return m_stations.add(call, locator, error).has_value(); }))
         return;
     FindKnownStations();
 }
 
 void CallInfoController::UpdateKnownStation()
 {
-    const QString call = m_entry.Text28.trimmed();
+    UpdateKnownStation(m_entry.Text28, locatorField());
+}
+
+void CallInfoController::UpdateKnownStation(const QString &typedCall, const QString &locator)
+{
+    const QString call = typedCall.trimmed();
     if (call.isEmpty())
         return;
-    const QString locator = m_entry.Text8 ? m_entry.Text8->text() : QString();
     // The remembered row is the first of the latest search that found anything. It is
     // rewritten only when it is this station's own row; otherwise it belongs to another
     // station, and the edited station's own row is updated, or added when it has none.
@@ -247,8 +282,8 @@ void CallInfoController::ClearForEmptyCall()
         if (l)
             l->clear();
     setShown(m_entry.Label25, false);
-    m_entry.Text5.clear();
-    m_entry.Text24.clear();
+    if (m_entry.session)
+        m_entry.session->setCountry({}, {});
     m_entry.Text26.clear();
     m_entry.Text27.clear();
 }
@@ -291,4 +326,34 @@ void CallInfoController::pickRow(int row)
     const QString call = s->pozivni.trimmed();
     const QString locator = s->lokator.trimmed();
     emit stationPicked(call, locator);
+}
+
+void CallInfoController::callChanged(const QString &call, bool editing)
+{
+    if (editing)
+        LookupPrefixForEdit();
+    else
+        LookupPrefix();
+    CheckNewDxcc();
+    m_entry.Text28 = call;
+    FindKnownStations();
+    if (call.isEmpty())
+        ClearForEmptyCall();
+}
+
+void CallInfoController::qsoLoaded(const QString &)
+{
+    LookupPrefixForEdit();
+    if (m_entry.session && m_entry.Label29)
+        m_entry.session->setCountryName(m_entry.Label29->text().trimmed());
+}
+
+void CallInfoController::qsoSaved(const QString &call, const QString &locator)
+{
+    RememberKnownStation(call, locator);
+}
+
+void CallInfoController::qsoUpdated(const QString &call, const QString &locator)
+{
+    UpdateKnownStation(call, locator);
 }

@@ -8,8 +8,9 @@ class CallInfoController;
 class ContestFileCommands;
 class LedClock;
 class UtcClockController;
+class EntrySession;
 class LogEntry;
-class LogTableModel;
+class BandLogModel;
 class QGridLayout;
 class QLabel;
 class QMenu;
@@ -28,7 +29,9 @@ public:
     EntryLine &entry() { return m_entry; }
     LogEntry &logEntry() { return *m_log; }
     CallInfoController &callInfo() { return *m_callInfo; }
-    LogTableModel &logModel() { return *m_model; }
+    // The entry's state, figures and totals: what other windows read of the entry line.
+    EntrySession &entrySession() { return *m_session; }
+    BandLogModel &logModel();
     UtcClockController &clock() { return *m_clock; }
     // Room at the top right for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
@@ -69,7 +72,7 @@ private:
     void closeDatabases();
 
     EntryLine m_entry;
-    LogTableModel *m_model = nullptr;
+    EntrySession *m_session = nullptr;
     CallInfoController *m_callInfo = nullptr;
     LogEntry *m_log = nullptr;
     ContestFileCommands *m_files = nullptr;

@@ -6,6 +6,7 @@
 #include "callinfo/ui/StationImportCommand.h"
 #include "contest/ui/ContestFileCommands.h"
 #include "contestlog/ContestSession.h"
+#include "contestlog/EntrySession.h"
 #include "contest/ui/Form2.h"
 #include "contestlog/ui/LogEntry.h"
 #include "export/ui/ExportCommands.h"
@@ -57,14 +58,14 @@ void Form1::connectCommands()
     // The export commands follow the band's contents (EnableLogCommands).
     auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
     export_(m_entry.edi, [this] {
-        if (ExportCommands::exportEdi(m_entry))
+        if (ExportCommands::exportEdi(*m_session))
             showProgressWindow();
     });
     export_(m_entry.izuadi, [this] {
-        if (ExportCommands::exportAdif(m_entry))
+        if (ExportCommands::exportAdif(*m_session))
             showProgressWindow();
     });
-    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_entry, this); });
+    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(*m_session, this); });
 }
 
 void Form1::selectLanguage(const QString &word)
