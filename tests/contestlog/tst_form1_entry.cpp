@@ -11,6 +11,8 @@
 #include "shell/ui/MessageWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QSettings>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -19,6 +21,18 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
+
+namespace {
+
+// "Odustani", then the call typed into the fresh entry line.
+void odustaniAndType(MainWindowFixture &f, const QString &call)
+{
+    EntryLine &e = f.window().entry();
+    QTest::mouseClick(e.chameleonButton3, Qt::LeftButton);
+    QTest::keyClicks(e.Text2, call);
+}
+
+}
 
 // The main window's entry line driven as an operator drives it.
 class TestForm1Entry : public QObject
@@ -48,6 +62,15 @@ private slots:
     void bandChangeShowsBandWithItsMode();
     void logCommandsFollowBandContents();
     void serialsGoBeyondSixteenBits();
+    void editKeepsStoredCountry_data();
+    void editKeepsStoredCountry();
+    void callSetInOnePieceGetsItsCountry_data();
+    void callSetInOnePieceGetsItsCountry();
+    void letterOverFieldLettersReplacesLocator_data();
+    void letterOverFieldLettersReplacesLocator();
+    void focusAfterSaveFollowsPreference();
+    void knownStationTypedInFullFillsLocator();
+    void downArrowReachesKnownStations();
 };
 
 void TestForm1Entry::enterSavesQsoWithQrbBearingAndPosition()
@@ -476,6 +499,175 @@ void TestForm1Entry::serialsGoBeyondSixteenBits()
     QCOMPARE(e.Text11->text(), QStringLiteral("32768"));
     QCOMPARE(e.Text4->text(), QStringLiteral("32769"));
     QCOMPARE(f.storedRows().last(), QStringLiteral("S51A|32768|121|6|-|JN86CD"));
+}
+
+void TestForm1Entry::editKeepsStoredCountry_data()
+{
+    QTest::addColumn<QString>("typedBefore"); // typed into the call field before the row is picked
+    QTest::addColumn<QString>("newLocator");
+    QTest::newRow("only the locator changed") << QString() << "JN88AA";
+    QTest::newRow("another country typed before the load") << "oe6xg" << "JN86CD";
+}
+
+void TestForm1Entry::editKeepsStoredCountry()
+{
+    QFETCH(QString, typedBefore);
+    QFETCH(QString, newLocator);
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("9A1AA"), QStringLiteral("1"), QStringLiteral("86CD"));
+    f.typeQso(QStringLiteral("9A2BB"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).first().section(u'|', 6), QStringLiteral("Croatia"));
+    if (!typedBefore.isEmpty())
+        QTest::keyClicks(e.Text2, typedBefore);
+    QTest::mouseClick(e.DataGrid1->viewport(), Qt::LeftButton, {},
+                      e.DataGrid1->visualRect(f.window().logModel().index(0, BandLogModel::Call)).center());
+    QCOMPARE(e.Text2->text(), QStringLiteral("9A1AA"));
+    // The entry shows the loaded call's country and carries its stored marker.
+    QCOMPARE(e.Label29->text(), QStringLiteral("Croatia"));
+    QCOMPARE(f.window().entrySession().country(), QStringLiteral("Croatia"));
+    QCOMPARE(f.window().entrySession().countryMarker(), QStringLiteral("Croatia"));
+    e.Text8->setText(newLocator);
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).first().section(u'|', 5),
+             QStringLiteral("%1|Croatia").arg(newLocator));
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).last().section(u'|', 6), QStringLiteral("-"));
+}
+
+void TestForm1Entry::callSetInOnePieceGetsItsCountry_data()
+{
+    QTest::addColumn<bool>("picked"); // picked from the known-stations list, else pasted
+    QTest::newRow("picked from the known stations") << true;
+    QTest::newRow("pasted") << false;
+}
+
+void TestForm1Entry::callSetInOnePieceGetsItsCountry()
+{
+    QFETCH(bool, picked);
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("OE6XG"), QStringLiteral("1"), QStringLiteral("77AA")); // now a known station
+    f.typeQso(QStringLiteral("9A1AA"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QTest::keyClicks(e.Text2, QStringLiteral("g"));
+    QCOMPARE(e.Label17->text(), QStringLiteral("England"));
+    if (picked) {
+        QTableView *list = e.DataGrid2;
+        int row = -1;
+        for (int r = 0; r < list->model()->rowCount(); ++r)
+            if (list->model()->index(r, 0).data().toString().trimmed() == QLatin1String("OE6XG"))
+                row = r;
+        QVERIFY(row >= 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    } else {
+        e.Text2->selectAll();
+        e.Text2->insert(QStringLiteral("OE6XG"));
+        e.Text8->setText(QStringLiteral("JN77AA"));
+    }
+    QCOMPARE(e.Text2->text(), QStringLiteral("OE6XG"));
+    QCOMPARE(e.Label17->text(), QStringLiteral("Austria"));
+    e.Text7->setText(QStringLiteral("3"));
+    QTest::keyClick(e.Text7, Qt::Key_Return);
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).last().section(u'|', 5), QStringLiteral("JN77AA|-"));
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).first().section(u'|', 6), QStringLiteral("Austria"));
+}
+
+void TestForm1Entry::letterOverFieldLettersReplacesLocator_data()
+{
+    QTest::addColumn<QString>("before"); // the locator field before it takes the focus
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("full locator over the prefilled letters") << "" << "jo62ab" << "JO62AB";
+    QTest::newRow("full locator over a selected rest") << "JN86CD" << "io91wm" << "IO91WM";
+    QTest::newRow("digits keep the field letters") << "" << "86cd" << "JN86CD";
+    QTest::newRow("digits over a selected rest") << "JN86CD" << "77aa" << "JN77AA";
+}
+
+void TestForm1Entry::letterOverFieldLettersReplacesLocator()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    QTest::keyClicks(e.Text2, QStringLiteral("S51A"));
+    if (!before.isEmpty())
+        e.Text8->setText(before);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), e.Text8);
+    QTest::keyClicks(e.Text8, typed);
+    QCOMPARE(e.Text8->text(), after);
+    QTest::keyClicks(e.Text7, QStringLiteral("1"));
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCOMPARE(f.storedRows().value(0).section(u'|', 5), after);
+}
+
+void TestForm1Entry::focusAfterSaveFollowsPreference()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
+    QCOMPARE(QApplication::focusWidget(), e.Text8); // as designed: the focus stays
+
+    f.window().action(QStringLiteral("programpostavke"))->trigger();
+    auto *prefs = qobject_cast<QWidget *>(QApplication::activeWindow());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FormPreferences") && w->isVisible())
+            prefs = w;
+    QVERIFY(prefs && prefs->objectName() == QLatin1String("FormPreferences"));
+    auto *check = prefs->findChild<QCheckBox *>(QStringLiteral("Check1"));
+    QVERIFY(check && !check->isChecked());
+    QCOMPARE(check->text(), QStringLiteral("Nakon spremanja: kursor u pozivni znak"));
+    check->click();
+    QTest::mouseClick(prefs->findChild<ChameleonButton *>(QStringLiteral("chameleonButton1")), Qt::LeftButton);
+    QSettings ini(f.folder().file(QStringLiteral("brelog.ini")), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("entry/focusCallAfterSave")).toBool(), true);
+
+    f.typeQso(QStringLiteral("S52A"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QCOMPARE(QApplication::focusWidget(), e.Text2);
+    // An update as well.
+    e.DataGrid1->setCurrentIndex(f.window().logModel().index(0, BandLogModel::Call));
+    e.Text8->setFocus();
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::New);
+    QCOMPARE(QApplication::focusWidget(), e.Text2);
+    QCOMPARE(f.storedCount(), 2);
+}
+
+void TestForm1Entry::knownStationTypedInFullFillsLocator()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("S51ABC"), QStringLiteral("1"), QStringLiteral("76TO"));
+    f.typeQso(QStringLiteral("S51AB"), QStringLiteral("2"), QStringLiteral("75AA"));
+    QTest::keyClicks(e.Text2, QStringLiteral("S51AB"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN75AA"));
+    QTest::keyClicks(e.Text2, QStringLiteral("C")); // typing on: the longer call's own locator
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN76TO"));
+    QTest::keyClicks(e.Text2, QStringLiteral("D")); // no such station: the field letters again
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN"));
+    odustaniAndType(f, QStringLiteral("S51ABC"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN76TO"));
+    // A locator the operator typed stays.
+    e.Text8->setText(QStringLiteral("JN86"));
+    e.Text2->clear();
+    QTest::keyClicks(e.Text2, QStringLiteral("S51AB"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN86"));
+}
+
+void TestForm1Entry::downArrowReachesKnownStations()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("S51ABC"), QStringLiteral("1"), QStringLiteral("76TO"));
+    f.typeQso(QStringLiteral("9A1XYZ"), QStringLiteral("2"), QStringLiteral("75AA"));
+    e.Text2->setFocus();
+    QTest::keyClicks(e.Text2, QStringLiteral("XY"));
+    QTest::keyClick(e.Text2, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), e.DataGrid2);
+    QTest::keyClick(e.DataGrid2, Qt::Key_Return);
+    QCOMPARE(e.Text2->text(), QStringLiteral("9A1XYZ"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN75AA"));
 }
 
 QTEST_MAIN(TestForm1Entry)

@@ -8,6 +8,7 @@
 #include "contest/ui/Form2.h"
 #include "contestlog/ContestDatabase.h"
 #include "contestlog/ContestSession.h"
+#include "contestlog/ui/EntryPreferencesWindow.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ui/Form1.h"
 
@@ -160,6 +161,8 @@ const QList<WindowCase> &windows()
         {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
         {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
         {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
+        {"FormPreferences", [] { return new EntryPreferencesWindow; }},
+        {"Form35", [] { return failure("Form35", "Postavke nisu spremljene."); }, {"Label2"}},
     };
     return list;
 }

@@ -169,11 +169,8 @@ void CallInfoController::FindKnownStations()
     const QString call = callField();
     const KnownStations::Result r = m_stations.find(call);
     showResult(r);
-    if (!call.isEmpty() && r.size(m_stations.size()) > 0) {
-        const KnownStations::Station &first = m_stations.at(r.at(0));
-        if (first.pozivni.trimmed() == call)
-            emit stationMatched(call, first.lokator.trimmed());
-    }
+    const int own = call.isEmpty() ? -1 : m_stations.positionOfCall(call);
+    emit stationMatched(call, own >= 0 ? m_stations.at(own).lokator.trimmed() : QString());
 }
 
 QString CallInfoController::locatorField() const

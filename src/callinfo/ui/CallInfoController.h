@@ -64,7 +64,8 @@ signals:
     // A known station was picked (click or Enter on its row): the log entry fills
     // call and locator, both trimmed.
     void stationPicked(const QString &call, const QString &locator);
-    // The call field holds exactly the call of a known station (typed in full).
+    // After every search: the locator of the known station whose call is exactly
+    // `call`, empty when no station has that call.
     void stationMatched(const QString &call, const QString &locator);
     // A change of the known stations could not be written; nothing was changed.
     void knownStationsError(const QString &reason);

@@ -392,6 +392,7 @@ void LogEntry::onEntryReset()
     m_entry.Line9->hide();
     m_entry.Line6->show();
     m_entry.Text31.clear();
+    m_autoLocator.clear();
 }
 
 void LogEntry::setEditMode(bool editing)
@@ -455,10 +456,20 @@ void LogEntry::fillStation(const QString &call, const QString &locator)
 
 void LogEntry::offerLocator(const QString &call, const QString &locator)
 {
-    if (call != m_entry.Text2->text() || locator.isEmpty())
+    if (call != m_entry.Text2->text())
+        return; // the program is changing the call; the field shows another one
+    if (locator.isEmpty() && m_autoLocator.isEmpty())
+        return; // nothing was filled in, nothing to fill
+    // Only a field the operator has not typed into follows the known station: the
+    // prefilled letters, or the locator filled in for the call before.
+    const QString shown = m_entry.Text8->text();
+    const QString prefill = m_session.locatorPrefill();
+    if (shown != prefill && (m_autoLocator.isEmpty() || shown != m_autoLocator))
         return;
-    if (m_entry.Text8->text() == m_session.locatorPrefill())
-        m_entry.Text8->setText(locator);
+    m_autoLocator = locator;
+    const QString next = locator.isEmpty() ? prefill : locator;
+    if (shown != next)
+        m_entry.Text8->setText(next);
 }
 
 void LogEntry::startUp()

@@ -48,8 +48,9 @@ public:
     void applyReportDefaults();
     // Fills call and locator from a picked known station.
     void fillStation(const QString &call, const QString &locator);
-    // A known station whose call is exactly the call typed: its locator goes into the
-    // locator field while that holds only the prefilled letters.
+    // The known station whose call is exactly the call typed (locator empty: none):
+    // its locator goes into the locator field while that holds only the prefilled
+    // letters or a locator filled in this way.
     void offerLocator(const QString &call, const QString &locator);
     // After a save or update the focus goes into the call field instead of staying.
     void setFocusCallAfterSave(bool on) { m_focusCallAfterSave = on; }
@@ -89,4 +90,5 @@ private:
     bool m_loadingBands = false;
     bool m_settingGridRow = false;
     bool m_focusCallAfterSave = false;
+    QString m_autoLocator; // the locator filled in from a known station, until typed over
 };

@@ -3,6 +3,7 @@
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/KnownStationsModel.h"
 #include "contestlog/ContestSession.h"
+#include "contestlog/EntryPreferences.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
@@ -428,7 +429,8 @@ void Form1::buildMenus()
              {"pozivanjebaze", "Pozovi natjecanje", false}, {nullptr, nullptr, false},
              {"edi", "Izvoz u EDI", false}, {"izuadi", "Izvoz u ADIF", false}, {nullptr, nullptr, false},
              {"kraj", "Kraj", true}});
-    addMenu("postav", "Postavke", {{"osobnepostavke", "Postavke natjecanja", false}});
+    addMenu("postav", "Postavke",
+            {{"osobnepostavke", "Postavke natjecanja", false}, {"programpostavke", "Postavke programa", false}});
     addMenu("editiranje", "Editiranje",
             {{"spremi", "Spremi vezu", true}, {"izmjeni", "Izmjeni vezu", true}, {"odustani", "Odustani", true},
              {nullptr, nullptr, false}, {"brisi", "Briši vezu", true}});
@@ -566,6 +568,7 @@ void Form1::load()
     QString error;
     if (!ContestSession::instance().open(&error))
         databaseFailure(QStringLiteral("contest.mdb: ") + error);
+    applyEntryPreferences();
     m_log->startUp();
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);

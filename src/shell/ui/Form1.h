@@ -65,6 +65,8 @@ private:
     void connectCommands();
     void showProgressWindow();
     void onContestSettingsStored();
+    // The operator's entry preferences of brelog.ini take effect.
+    void applyEntryPreferences();
     void buildStyle();
     void setTabOrder();
     void installKeyPreview();

@@ -6,7 +6,9 @@
 #include "callinfo/ui/StationImportCommand.h"
 #include "contest/ui/ContestFileCommands.h"
 #include "contestlog/ContestSession.h"
+#include "contestlog/EntryPreferences.h"
 #include "contestlog/EntrySession.h"
+#include "contestlog/ui/EntryPreferencesWindow.h"
 #include "contest/ui/Form2.h"
 #include "contestlog/ui/LogEntry.h"
 #include "export/ui/ExportCommands.h"
@@ -42,6 +44,11 @@ void Form1::connectCommands()
     connect(m_entry.trazipolok, &QAction::triggered, this,
             [this] { MsBox::open(MsBox::Kind::ByLocator, *this, this); });
 
+    on("programpostavke", [this] {
+        EntryPreferencesWindow *w = EntryPreferencesWindow::open(this);
+        connect(w, &EntryPreferencesWindow::stored, this, &Form1::applyEntryPreferences, Qt::UniqueConnection);
+    });
+
     // Contest data and the contest as a whole.
     on("osobnepostavke", [this] {
         Form2 *d = Form2::showDialog(this);
@@ -74,6 +81,11 @@ void Form1::selectLanguage(const QString &word)
         return;
     emit languageChanged();
     copyGridHeaders();
+}
+
+void Form1::applyEntryPreferences()
+{
+    m_log->setFocusCallAfterSave(EntryPreferences::load().focusCallAfterSave);
 }
 
 void Form1::showProgressWindow()
