@@ -3,9 +3,11 @@
 //   bench_entry [--smoke] [--stations N]   (N defaults to 100,000)
 // Prints medians and p99 of (a) one keystroke in the call field, from the key event
 // to all its handlers done (duplicate test, prefix lookup, new country, known-stations
-// list), (b) Enter to saved-and-reset, and (c) the same keystroke into a bare
-// QLineEdit, measured in the same run as the floor.
+// list), (b) Enter to saved-and-reset, (c) the same keystroke into a bare QLineEdit,
+// and (d) the floor of a save: one bare SQLite INSERT and COMMIT with the program's
+// pragmas on the same disk, each measured in the same run.
 #include "MainWindowFixture.h"
+#include "contestlog/ContestDatabase.h"
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/SqliteDatabase.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -86,6 +89,39 @@ void fillStations(const QString &path, int count)
     SqliteDatabase::close(db);
 }
 
+// One bare INSERT and COMMIT per QSO into a fresh contest file beside the real one,
+// opened with the same pragmas.
+std::vector<double> saveFloor(const QString &folder, int saves)
+{
+    const QString path = folder + QStringLiteral("/floor.mdb");
+    QString error;
+    std::vector<double> times;
+    if (!ContestDatabase::createFile(path, &error))
+        return times;
+    QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("bench-floor"), &error);
+    {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, "
+                                 "QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) VALUES "
+                                 "('12:00 ', ?, 59, ?, 'SSB ', 59, ?, 'JN86CD ', 121, 6, 0, 0, '2026-05-02 ', 0, "
+                                 "'- ', '16.2083 ', '46.1458 ', ' ', '144 MHz ')"));
+        for (int i = 0; i < saves; ++i) {
+            QElapsedTimer t;
+            t.start();
+            db.transaction();
+            q.addBindValue(QStringLiteral("F%1LOOR ").arg(i));
+            q.addBindValue(i + 1);
+            q.addBindValue(i + 1);
+            q.exec();
+            db.commit();
+            times.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+    }
+    SqliteDatabase::close(db);
+    QFile::remove(path);
+    return times;
+}
+
 void fillLog(int bandQsos, int otherQsos)
 {
     QSqlDatabase db = ContestSession::instance().database();
@@ -153,7 +189,7 @@ int main(int argc, char *argv[])
     QLineEdit bare(&floorWindow);
     floorWindow.show();
     bare.setFocus();
-    std::vector<double> floorTimes, callTimes, saveTimes;
+    std::vector<double> floorTimes, callTimes, saveTimes, afterTimes;
     for (int i = 0; floorTimes.size() < size_t(keystrokes); ++i) {
         const QString call = randomCall(i);
         for (QChar c : call)
@@ -185,21 +221,34 @@ int main(int argc, char *argv[])
         e.Text8->setText(QStringLiteral("JN86CD"));
         e.Text8->setFocus();
         saveTimes.push_back(enter(e.Text8));
+        QElapsedTimer after;
+        after.start();
         QApplication::processEvents();
+        afterTimes.push_back(double(after.nsecsElapsed()) / 1e6);
     }
     if (e.Text11->text().toInt() != bandQsos + saves) {
         std::fprintf(stderr, "saves did not all reach the log: %s\n", qPrintable(e.Text11->text()));
         return 1;
     }
 
-    const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes);
+    // (d) the floor of a save, after the saves so that both see the same disk state.
+    const std::vector<double> floorSaves = saveFloor(f.folder().path(), saves);
+
+    const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes), fs = stats(floorSaves);
     std::printf("(c) bare QLineEdit keystroke: median %.3f ms, p99 %.3f ms (%zu keys)\n", fl.median, fl.p99,
                 floorTimes.size());
     std::printf("(a) call field keystroke:     median %.3f ms, p99 %.3f ms (%zu keys)\n", ca.median, ca.p99,
                 callTimes.size());
     std::printf("    ratio to floor: median %.1fx, p99 %.1fx (targets: p99 <= 2 ms and <= 10x without stations; <= 3 ms and <= 15x with them)\n",
                 ca.median / fl.median, ca.p99 / fl.p99);
-    std::printf("(b) Enter to saved and reset: median %.3f ms, p99 %.3f ms (%zu saves, target p99 <= 15 ms)\n",
-                sv.median, sv.p99, saveTimes.size());
+    std::printf("(b) Enter to saved and reset: median %.3f ms, p99 %.3f ms (%zu saves)\n", sv.median, sv.p99,
+                saveTimes.size());
+    std::printf("(d) bare INSERT + COMMIT:     median %.3f ms, p99 %.3f ms (%zu saves, same pragmas and disk)\n",
+                fs.median, fs.p99, floorSaves.size());
+    std::printf("    ratio to floor: median %.1fx, p99 %.1fx (target: p99 <= 2x the floor's p99)\n",
+                sv.median / fs.median, sv.p99 / fs.p99);
+    const Stats af = stats(afterTimes);
+    std::printf("(e) events right after the reset (known-station write, repaint): median %.3f ms, p99 %.3f ms\n",
+                af.median, af.p99);
     return 0;
 }

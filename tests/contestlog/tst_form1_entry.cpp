@@ -7,6 +7,7 @@
 #include "contestlog/EntrySession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "geo/Locator.h"
+#include "platform/SqliteDatabase.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/MessageWindow.h"
 
@@ -71,6 +72,7 @@ private slots:
     void focusAfterSaveFollowsPreference();
     void knownStationTypedInFullFillsLocator();
     void downArrowReachesKnownStations();
+    void knownStationIsWrittenAfterTheReset();
 };
 
 void TestForm1Entry::enterSavesQsoWithQrbBearingAndPosition()
@@ -668,6 +670,50 @@ void TestForm1Entry::downArrowReachesKnownStations()
     QTest::keyClick(e.DataGrid2, Qt::Key_Return);
     QCOMPARE(e.Text2->text(), QStringLiteral("9A1XYZ"));
     QCOMPARE(e.Text8->text(), QStringLiteral("JN75AA"));
+}
+
+void TestForm1Entry::knownStationIsWrittenAfterTheReset()
+{
+    auto storedStations = [](const QString &path) {
+        QString error;
+        QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-stations"), &error, false);
+        QStringList calls;
+        {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT trim(pozivni) || '/' || trim(lokator) FROM evidencija ORDER BY ID"));
+            while (q.next())
+                calls << q.value(0).toString();
+        }
+        SqliteDatabase::close(db);
+        return calls;
+    };
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    const QString stations = f.folder().file(QStringLiteral("evidencija.mdb"));
+    f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
+    // Enter returns with the QSO committed and the entry reset; the station follows
+    // before the next event is handled.
+    QCOMPARE(f.storedCount(), 1);
+    QVERIFY(e.Text2->text().isEmpty());
+    QVERIFY(storedStations(stations).isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(storedStations(stations), QStringList{"S51A/JN86CD"});
+    // An update of the station's QSO rewrites its locator the same way.
+    QTest::mouseClick(e.DataGrid1->viewport(), Qt::LeftButton, {},
+                      e.DataGrid1->visualRect(f.window().logModel().index(0, BandLogModel::Call)).center());
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::Edit);
+    e.Text8->setText(QStringLiteral("JN88AA"));
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(storedStations(stations), QStringList{"S51A/JN88AA"});
+    // A search for a call sees the station at once; closing the window writes what is left.
+    f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QTest::keyClicks(e.Text2, QStringLiteral("S52"));
+    QCOMPARE(e.DataGrid2->model()->rowCount(), 1);
+    e.Text2->clear();
+    f.typeQso(QStringLiteral("S53C"), QStringLiteral("3"), QStringLiteral("86CD"));
+    f.window().close();
+    QCOMPARE(storedStations(stations), QStringList({"S51A/JN88AA", "S52B/JN86CD", "S53C/JN86CD"}));
 }
 
 QTEST_MAIN(TestForm1Entry)

@@ -45,6 +45,7 @@ void CallInfoController::start()
 
 void CallInfoController::closeDatabases()
 {
+    flushPendingWrites();
     m_stations.close();
 }
 
@@ -167,6 +168,8 @@ void CallInfoController::showResult(const KnownStations::Result &result)
 void CallInfoController::FindKnownStations()
 {
     const QString call = callField();
+    if (!call.isEmpty())
+        flushPendingWrites(); // a search for a call sees every QSO committed before it
     const KnownStations::Result r = m_stations.find(call);
     showResult(r);
     const int own = call.isEmpty() ? -1 : m_stations.positionOfCall(call);
@@ -180,6 +183,7 @@ QString CallInfoController::locatorField() const
 
 void CallInfoController::RememberKnownStation()
 {
+    flushPendingWrites();
     RememberKnownStation(m_entry.Text28, locatorField());
 }
 
@@ -207,10 +211,17 @@ void CallInfoController::AddKnownStation(const QString &call, const QString &loc
 
 void CallInfoController::UpdateKnownStation()
 {
+    flushPendingWrites();
     UpdateKnownStation(m_entry.Text28, locatorField());
 }
 
-void CallInfoController::UpdateKnownStation(const QString &typedCall, const QString &locator)
+void CallInfoController::UpdateKnownStation(const QString &call, const QString &locator)
+{
+    UpdateKnownStation(call, locator, m_entry.Text31);
+}
+
+void CallInfoController::UpdateKnownStation(const QString &typedCall, const QString &locator,
+                                            const QString &rememberedId)
 {
     const QString call = typedCall.trimmed();
     if (call.isEmpty())
@@ -219,7 +230,7 @@ void CallInfoController::UpdateKnownStation(const QString &typedCall, const QStr
     // rewritten only when it is this station's own row; otherwise it belongs to another
     // station, and the edited station's own row is updated, or added when it has none.
     bool ok = false;
-    const int remembered = m_stations.positionOfId(m_entry.Text31.toLongLong(&ok));
+    const int remembered = m_stations.positionOfId(rememberedId.toLongLong(&ok));
     qint64 id = -1;
     if (ok && remembered >= 0 && m_stations.at(remembered).pozivni.trimmed() == call)
         id = m_stations.at(remembered).id;
@@ -266,6 +277,7 @@ bool CallInfoController::changeStations(const std::function<bool(QString *)> &ch
 
 void CallInfoController::refreshKnownStations()
 {
+    flushPendingWrites();
     KnownStations::Result r = m_stations.find(callField());
     if (r.size(m_stations.size()) == 0)
         r.all = true; // the positions shown before are no longer valid
@@ -316,6 +328,7 @@ bool CallInfoController::eventFilter(QObject *watched, QEvent *event)
 
 void CallInfoController::pickRow(int row)
 {
+    flushPendingWrites();
     const KnownStations::Station *s = m_model->station(row);
     if (!s)
         return;
@@ -347,10 +360,46 @@ void CallInfoController::qsoLoaded(const QString &)
 
 void CallInfoController::qsoSaved(const QString &call, const QString &locator)
 {
-    RememberKnownStation(call, locator);
+    m_pending.append({false, call, locator, {}});
+    scheduleWrites();
 }
 
 void CallInfoController::qsoUpdated(const QString &call, const QString &locator)
 {
-    UpdateKnownStation(call, locator);
+    m_pending.append({true, call, locator, m_entry.Text31});
+    scheduleWrites();
+}
+
+void CallInfoController::scheduleWrites()
+{
+    // The QSO is committed already; the station's own commit waits until the entry
+    // line has been reset, so the operator never waits for a second synchronous
+    // write. It runs before the next key is handled, and before anything else reads
+    // or writes the known stations.
+    if (m_writesQueued)
+        return;
+    m_writesQueued = true;
+    QMetaObject::invokeMethod(this, &CallInfoController::flushPendingWrites, Qt::QueuedConnection);
+}
+
+void CallInfoController::flushPendingWrites()
+{
+    m_writesQueued = false;
+    if (m_pending.isEmpty())
+        return;
+    const QVector<PendingWrite> pending = std::exchange(m_pending, {});
+    for (const PendingWrite &w : pending) {
+        if (w.update)
+            UpdateKnownStation(w.call, w.locator, w.rememberedId);
+        else
+            RememberKnownStation(w.call, w.locator);
+    }
+    // The list shows what the call field holds, as right after the reset.
+    showResult(m_stations.find(callField()));
+}
+
+KnownStations &CallInfoController::knownStations()
+{
+    flushPendingWrites();
+    return m_stations;
 }

@@ -40,6 +40,8 @@ public:
     void RememberKnownStation(const QString &call, const QString &locator);
     void AddKnownStation(const QString &call, const QString &locator);
     void UpdateKnownStation(const QString &call, const QString &locator);
+    // `rememberedId`: the station the latest search found first (Text31 when the QSO was updated).
+    void UpdateKnownStation(const QString &call, const QString &locator, const QString &rememberedId);
 
     // What the entry session asks (in the order of the call field's change handling).
     void callChanged(const QString &call, bool editing) override;
@@ -55,7 +57,10 @@ public:
     // contain the call field again.
     void refreshKnownStations();
 
-    KnownStations &knownStations() { return m_stations; }
+    // The store, with every write of a committed QSO done.
+    KnownStations &knownStations();
+    // Writes the stations of the QSOs committed since (normally right after the entry's reset).
+    void flushPendingWrites();
     KnownStationsModel *knownStationsModel() const { return m_model; }
     // Replaces the prefix tables read at start-up (tests build their own).
     void setPrefixTables(std::shared_ptr<const PrefixTables> tables);
@@ -88,4 +93,14 @@ private:
     KnownStations m_stations;
     KnownStationsModel *m_model = nullptr;
     QPointer<class QTableView> m_list; // DataGrid2 once it shows our model
+    struct PendingWrite
+    {
+        bool update = false;
+        QString call;
+        QString locator;
+        QString rememberedId;
+    };
+    void scheduleWrites();
+    QVector<PendingWrite> m_pending;
+    bool m_writesQueued = false;
 };
