@@ -670,6 +670,14 @@ void TestForm1Entry::downArrowReachesKnownStations()
     QTest::keyClick(e.DataGrid2, Qt::Key_Return);
     QCOMPARE(e.Text2->text(), QStringLiteral("9A1XYZ"));
     QCOMPARE(e.Text8->text(), QStringLiteral("JN75AA"));
+    QCOMPARE(QApplication::focusWidget(), e.Text2); // the exchange goes on from the call
+    QTest::keyClick(e.Text2, Qt::Key_Tab);
+    QTest::keyClick(e.Text6, Qt::Key_Tab);
+    QTest::keyClicks(e.Text7, QStringLiteral("3"));
+    QTest::keyClick(e.Text7, Qt::Key_Return);
+    // Worked before on the band: a duplicate, scoring nothing.
+    QCOMPARE(f.storedRows().last(), QStringLiteral("9A1XYZ|3|0|%1|D|JN75AA")
+                                        .arg(Geo::computeQrb(QStringLiteral("JN85AB"), QStringLiteral("JN75AA")).bearing));
 }
 
 void TestForm1Entry::knownStationIsWrittenAfterTheReset()

@@ -452,6 +452,8 @@ void LogEntry::fillStation(const QString &call, const QString &locator)
 {
     m_entry.Text2->setText(call);
     m_entry.Text8->setText(locator);
+    // Back to the entry line, where the exchange goes on as after a typed call.
+    m_entry.Text2->setFocus();
 }
 
 void LogEntry::offerLocator(const QString &call, const QString &locator)
