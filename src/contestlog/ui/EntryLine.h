@@ -91,6 +91,4 @@ struct EntryLine
 
     // The selected band, trimmed.
     QString band() const;
-    // Text4 as a plain whole number text ("012" -> "12"); unchanged when not a number.
-    QString serialAsNumber() const;
 };

@@ -179,16 +179,21 @@ bool LogEntry::handleOutcome(const EntrySession::Outcome &o)
 void LogEntry::showMissingData(const QList<Field> &fields)
 {
     // The fields are named by their captions, which the language pack relabels.
-    auto *window = qobject_cast<QWidget *>(m_entry.Text2->window());
+    // The captions of the main window itself, not of a dialog it owns with the same names.
+    QWidget *window = m_entry.Text2->window();
+    auto caption = [window](const char *name) {
+        for (const QLabel *l : window->findChildren<QLabel *>(QLatin1String(name)))
+            if (l->window() == window)
+                return l->text();
+        return QString::fromLatin1(name);
+    };
     QStringList names;
     const std::pair<Field, const char *> captions[] = {
         {Field::Call, "Label2"}, {Field::SerialReceived, "Label7"}, {Field::Locator, "Label8"}};
     for (Field f : fields)
         for (const auto &[cf, label] : captions)
-            if (cf == f) {
-                const QLabel *l = window ? window->findChild<QLabel *>(QLatin1String(label)) : nullptr;
-                names << (l ? l->text() : QString::fromLatin1(label));
-            }
+            if (cf == f)
+                names << caption(label);
     if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form6")))
         open->close();
     auto *w = new MessageWindow(QStringLiteral("Form6"),
