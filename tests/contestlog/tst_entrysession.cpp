@@ -311,7 +311,7 @@ void TestEntrySession::updateAndDeleteWithoutLoadedQsoChangeNothing()
     QCOMPARE(int(s.update().status), int(Status::NothingLoaded));
     QVERIFY(s.remove());
     QCOMPARE(stored(), QStringList{QStringLiteral("S51A|1|%1|-|JN86CD").arg(Qrb86CD)});
-    QVERIFY(s.currentCall().isEmpty()); // the typed QSO is thrown away, as designed
+    QVERIFY(s.currentCall().isEmpty()); // the typed QSO is thrown away all the same
     QCOMPARE(s.serialToSend(), QStringLiteral("002"));
 }
 

@@ -609,7 +609,7 @@ void TestForm1Entry::focusAfterSaveFollowsPreference()
     MainWindowFixture f;
     EntryLine &e = f.window().entry();
     f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
-    QCOMPARE(QApplication::focusWidget(), e.Text8); // as designed: the focus stays
+    QCOMPARE(QApplication::focusWidget(), e.Text8); // by default the focus stays
 
     f.window().action(QStringLiteral("programpostavke"))->trigger();
     auto *prefs = qobject_cast<QWidget *>(QApplication::activeWindow());

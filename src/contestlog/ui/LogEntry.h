@@ -9,7 +9,7 @@ class QWidget;
 
 // The main window's entry line bound to its entry session: the fields follow the
 // session's draft and figures, the operator's typing goes into the session, and the
-// outcome of a save, update or delete shows as the design's windows, focus and
+// outcome of a save, update or delete shows as message windows, focus and
 // visible controls. The rules themselves live in the session.
 class LogEntry : public QObject
 {
