@@ -23,6 +23,7 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 
 namespace {
@@ -89,38 +90,47 @@ void fillStations(const QString &path, int count)
     SqliteDatabase::close(db);
 }
 
-// One bare INSERT and COMMIT per QSO into a fresh contest file beside the real one,
-// opened with the same pragmas.
-std::vector<double> saveFloor(const QString &folder, int saves)
+// The floor of a save: one bare INSERT and COMMIT per QSO into a fresh contest file
+// beside the real one, opened with the same pragmas. Its saves alternate with the
+// entry's, so that both see the same disk at the same time.
+class SaveFloor
 {
-    const QString path = folder + QStringLiteral("/floor.mdb");
-    QString error;
-    std::vector<double> times;
-    if (!ContestDatabase::createFile(path, &error))
-        return times;
-    QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("bench-floor"), &error);
+public:
+    explicit SaveFloor(const QString &folder) : m_path(folder + QStringLiteral("/floor.mdb"))
     {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, "
-                                 "QSOs, ODX, Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) VALUES "
-                                 "('12:00 ', ?, 59, ?, 'SSB ', 59, ?, 'JN86CD ', 121, 6, 0, 0, '2026-05-02 ', 0, "
-                                 "'- ', '16.2083 ', '46.1458 ', ' ', '144 MHz ')"));
-        for (int i = 0; i < saves; ++i) {
-            QElapsedTimer t;
-            t.start();
-            db.transaction();
-            q.addBindValue(QStringLiteral("F%1LOOR ").arg(i));
-            q.addBindValue(i + 1);
-            q.addBindValue(i + 1);
-            q.exec();
-            db.commit();
-            times.push_back(double(t.nsecsElapsed()) / 1e6);
-        }
+        QString error;
+        if (ContestDatabase::createFile(m_path, &error))
+            m_db = SqliteDatabase::open(m_path, QStringLiteral("bench-floor"), &error);
+        m_insert = QSqlQuery(m_db);
+        m_insert.prepare(QStringLiteral(
+            "INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, QSOs, ODX, Date, "
+            "Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) VALUES ('12:00 ', ?, 59, ?, 'SSB ', 59, ?, 'JN86CD ', "
+            "121, 6, 0, 0, '2026-05-02 ', 0, '- ', '16.2083 ', '46.1458 ', ' ', '144 MHz ')"));
     }
-    SqliteDatabase::close(db);
-    QFile::remove(path);
-    return times;
-}
+    ~SaveFloor()
+    {
+        m_insert = QSqlQuery();
+        SqliteDatabase::close(m_db);
+        QFile::remove(m_path);
+    }
+    double save(int i)
+    {
+        QElapsedTimer t;
+        t.start();
+        m_db.transaction();
+        m_insert.addBindValue(QStringLiteral("F%1LOOR ").arg(i));
+        m_insert.addBindValue(i + 1);
+        m_insert.addBindValue(i + 1);
+        m_insert.exec();
+        m_db.commit();
+        return double(t.nsecsElapsed()) / 1e6;
+    }
+
+private:
+    QString m_path;
+    QSqlDatabase m_db;
+    QSqlQuery m_insert;
+};
 
 void fillLog(int bandQsos, int otherQsos)
 {
@@ -214,8 +224,11 @@ int main(int argc, char *argv[])
     }
     e.Text2->clear();
 
-    // (b) Enter to saved and reset.
+    // (b) Enter to saved and reset, each after one save of the floor (d).
+    std::vector<double> floorSaves;
+    auto floor = std::make_unique<SaveFloor>(f.folder().path());
     for (int i = 0; i < saves; ++i) {
+        floorSaves.push_back(floor->save(i));
         e.Text2->setText(QStringLiteral("B%1ENCH").arg(i));
         e.Text7->setText(QString::number(i + 1));
         e.Text8->setText(QStringLiteral("JN86CD"));
@@ -231,8 +244,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // (d) the floor of a save, after the saves so that both see the same disk state.
-    const std::vector<double> floorSaves = saveFloor(f.folder().path(), saves);
+    floor.reset();
 
     const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes), fs = stats(floorSaves);
     std::printf("(c) bare QLineEdit keystroke: median %.3f ms, p99 %.3f ms (%zu keys)\n", fl.median, fl.p99,
