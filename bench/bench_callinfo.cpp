@@ -9,7 +9,7 @@
 #include "callinfo/KnownStations.h"
 #include "callinfo/PrefixTables.h"
 #include "callinfo/ui/CallInfoController.h"
-#include "contestlog/BandLog.h"
+#include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
@@ -119,7 +119,8 @@ int main(int argc, char *argv[])
     }
 
     // The band: the first QSO of each country carries its name, the others "-".
-    BandLog band;
+    EntrySession session;
+    BandLogModel &band = session.log();
     {
         QVector<QsoRow> rows;
         rows.reserve(qsoCount);
@@ -160,7 +161,9 @@ int main(int argc, char *argv[])
                        &entry.Label30, &entry.Label31, &entry.Label32, &entry.Label25})
         *l = add(new QLabel, "Label");
     entry.DataGrid2 = add(new QTableView, "DataGrid2");
-    entry.bandLog = &band;
+    entry.session = &session;
+    QObject::connect(entry.Text4, &QLineEdit::textChanged, [&](const QString &t) { session.setSerialSent(t); });
+    session.setSerialSent(entry.Text4->text());
     QLineEdit *floor = add(new QLineEdit, "floor");
 
     CallInfoController callInfo(entry);
@@ -170,7 +173,7 @@ int main(int argc, char *argv[])
     bool measuring = false;
     QObject::connect(entry.Text2, &QLineEdit::textChanged, &window, [&] {
         QElapsedTimer step;
-        band.isDuplicate(entry.Text2->text(), entry.serialAsNumber()); // the log entry's duplicate test
+        session.setCall(entry.Text2->text()); // the log entry's duplicate test
         step.start();
         callInfo.LookupPrefix();
         const qint64 a = step.nsecsElapsed();

@@ -3,9 +3,11 @@
 //   bench_entry [--smoke] [--stations N]   (N defaults to 100,000)
 // Prints medians and p99 of (a) one keystroke in the call field, from the key event
 // to all its handlers done (duplicate test, prefix lookup, new country, known-stations
-// list), (b) Enter to saved-and-reset, and (c) the same keystroke into a bare
-// QLineEdit, measured in the same run as the floor.
+// list), (b) Enter to saved-and-reset, (c) the same keystroke into a bare QLineEdit,
+// and (d) the floor of a save: one bare SQLite INSERT and COMMIT with the program's
+// pragmas on the same disk, each measured in the same run.
 #include "MainWindowFixture.h"
+#include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/SqliteDatabase.h"
@@ -14,12 +16,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 
 namespace {
@@ -85,6 +89,48 @@ void fillStations(const QString &path, int count)
     q = QSqlQuery();
     SqliteDatabase::close(db);
 }
+
+// The floor of a save: one bare INSERT and COMMIT per QSO into a fresh contest file
+// beside the real one, opened with the same pragmas. Its saves alternate with the
+// entry's, so that both see the same disk at the same time.
+class SaveFloor
+{
+public:
+    explicit SaveFloor(const QString &folder) : m_path(folder + QStringLiteral("/floor.mdb"))
+    {
+        QString error;
+        if (ContestDatabase::createFile(m_path, &error))
+            m_db = SqliteDatabase::open(m_path, QStringLiteral("bench-floor"), &error);
+        m_insert = QSqlQuery(m_db);
+        m_insert.prepare(QStringLiteral(
+            "INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, QSOs, ODX, Date, "
+            "Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1) VALUES ('12:00 ', ?, 59, ?, 'SSB ', 59, ?, 'JN86CD ', "
+            "121, 6, 0, 0, '2026-05-02 ', 0, '- ', '16.2083 ', '46.1458 ', ' ', '144 MHz ')"));
+    }
+    ~SaveFloor()
+    {
+        m_insert = QSqlQuery();
+        SqliteDatabase::close(m_db);
+        QFile::remove(m_path);
+    }
+    double save(int i)
+    {
+        QElapsedTimer t;
+        t.start();
+        m_db.transaction();
+        m_insert.addBindValue(QStringLiteral("F%1LOOR ").arg(i));
+        m_insert.addBindValue(i + 1);
+        m_insert.addBindValue(i + 1);
+        m_insert.exec();
+        m_db.commit();
+        return double(t.nsecsElapsed()) / 1e6;
+    }
+
+private:
+    QString m_path;
+    QSqlDatabase m_db;
+    QSqlQuery m_insert;
+};
 
 void fillLog(int bandQsos, int otherQsos)
 {
@@ -153,7 +199,7 @@ int main(int argc, char *argv[])
     QLineEdit bare(&floorWindow);
     floorWindow.show();
     bare.setFocus();
-    std::vector<double> floorTimes, callTimes, saveTimes;
+    std::vector<double> floorTimes, callTimes, saveTimes, afterTimes;
     for (int i = 0; floorTimes.size() < size_t(keystrokes); ++i) {
         const QString call = randomCall(i);
         for (QChar c : call)
@@ -178,28 +224,43 @@ int main(int argc, char *argv[])
     }
     e.Text2->clear();
 
-    // (b) Enter to saved and reset.
+    // (b) Enter to saved and reset, each after one save of the floor (d).
+    std::vector<double> floorSaves;
+    auto floor = std::make_unique<SaveFloor>(f.folder().path());
     for (int i = 0; i < saves; ++i) {
+        floorSaves.push_back(floor->save(i));
         e.Text2->setText(QStringLiteral("B%1ENCH").arg(i));
         e.Text7->setText(QString::number(i + 1));
         e.Text8->setText(QStringLiteral("JN86CD"));
         e.Text8->setFocus();
         saveTimes.push_back(enter(e.Text8));
+        QElapsedTimer after;
+        after.start();
         QApplication::processEvents();
+        afterTimes.push_back(double(after.nsecsElapsed()) / 1e6);
     }
     if (e.Text11->text().toInt() != bandQsos + saves) {
         std::fprintf(stderr, "saves did not all reach the log: %s\n", qPrintable(e.Text11->text()));
         return 1;
     }
 
-    const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes);
+    floor.reset();
+
+    const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes), fs = stats(floorSaves);
     std::printf("(c) bare QLineEdit keystroke: median %.3f ms, p99 %.3f ms (%zu keys)\n", fl.median, fl.p99,
                 floorTimes.size());
     std::printf("(a) call field keystroke:     median %.3f ms, p99 %.3f ms (%zu keys)\n", ca.median, ca.p99,
                 callTimes.size());
     std::printf("    ratio to floor: median %.1fx, p99 %.1fx (targets: p99 <= 2 ms and <= 10x without stations; <= 3 ms and <= 15x with them)\n",
                 ca.median / fl.median, ca.p99 / fl.p99);
-    std::printf("(b) Enter to saved and reset: median %.3f ms, p99 %.3f ms (%zu saves, target p99 <= 15 ms)\n",
-                sv.median, sv.p99, saveTimes.size());
+    std::printf("(b) Enter to saved and reset: median %.3f ms, p99 %.3f ms (%zu saves)\n", sv.median, sv.p99,
+                saveTimes.size());
+    std::printf("(d) bare INSERT + COMMIT:     median %.3f ms, p99 %.3f ms (%zu saves, same pragmas and disk)\n",
+                fs.median, fs.p99, floorSaves.size());
+    std::printf("    ratio to floor: median %.1fx, p99 %.1fx (target: p99 <= 2x the floor's p99)\n",
+                sv.median / fs.median, sv.p99 / fs.p99);
+    const Stats af = stats(afterTimes);
+    std::printf("(e) events right after the reset (known-station write, repaint): median %.3f ms, p99 %.3f ms\n",
+                af.median, af.p99);
     return 0;
 }

@@ -1,34 +1,19 @@
 #pragma once
-#include <QByteArray>
-#include <QHash>
+#include "callinfo/KnownStationIndex.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
 #include <optional>
 
 // The known-stations database `evidencija.mdb` (table `evidencija`: pozivni, lokator,
-// ID). The list of the main window is searched on every keystroke, so the stations
-// are kept in memory in the order of the stored call (byte order of the text, as
-// SQLite sorts it; equal calls by ID), and the file is the store that every change
-// is written to before the memory follows.
+// ID): the store that every change is written to before the stations in memory
+// (KnownStationIndex, which the list searches) follow it.
 class KnownStations
 {
 public:
-    struct Station
-    {
-        qint64 id = 0;
-        QString pozivni; // as stored, with the trailing blank
-        QString lokator; // as stored
-    };
-
-    // The rows of one search, as positions in the sorted stations.
-    struct Result
-    {
-        bool all = false;   // every station, in order
-        QVector<int> rows;  // otherwise these positions, ascending
-        int size(int total) const { return all ? total : rows.size(); }
-        int at(int i) const { return all ? i : rows.at(i); }
-    };
+    using Station = KnownStationIndex::Station;
+    using Result = KnownStationIndex::Result;
 
     struct ImportEntry
     {
@@ -55,16 +40,12 @@ public:
     void close();
     bool isOpen() const { return m_db.isValid() && m_db.isOpen(); }
 
-    int size() const { return m_stations.size(); }
-    const Station &at(int position) const { return m_stations.at(position); }
-    // Position of the station with this ID, or -1.
-    int positionOfId(qint64 id) const;
-    // Position of the first station (in order) whose trimmed call equals `call`, or -1.
-    int positionOfCall(const QString &call) const;
-
-    // The stations whose stored call contains `text` anywhere, letter case of A-Z
-    // ignored, in order. `%` and `_` are ordinary characters here.
-    Result find(const QString &text) const;
+    const KnownStationIndex &index() const { return m_index; }
+    int size() const { return m_index.size(); }
+    const Station &at(int position) const { return m_index.at(position); }
+    int positionOfId(qint64 id) const { return m_index.positionOfId(id); }
+    int positionOfCall(const QString &call) const { return m_index.positionOfCall(call); }
+    Result find(const QString &text) const { return m_index.find(text); }
 
     // Adds a station: the trimmed call and locator, each followed by one blank.
     // Returns the new ID, or nothing (and the memory unchanged) when the write failed.
@@ -79,23 +60,7 @@ public:
 private:
     static QString stored(const QString &text) { return text.trimmed() + QLatin1Char(' '); }
     bool reload(QString *error);
-    void sortAndIndex();
-    void insertSorted(const Station &station);
 
     QSqlDatabase m_db;
-    QVector<Station> m_stations;
-    // The calls in order, ASCII letters upper-cased, each ended by '\n', as UTF-8,
-    // with the start offset of each call: one buffer to search instead of 100,000
-    // small strings.
-    QByteArray m_searchText;
-    QVector<int> m_lineStart;
-    // The latest search, which the next one narrows when its text contains this one.
-    mutable QByteArray m_lastNeedle;
-    mutable QVector<int> m_lastRows;
-    mutable QHash<QByteArray, QVector<int>> m_shortNeedleHits;
-    QHash<qint64, int> m_positionOfId;
-    QHash<QString, int> m_positionOfCall; // trimmed call -> first position
+    KnownStationIndex m_index;
 };
-
-// Stations move by memmove when one is inserted into 100,000 (QString is relocatable).
-Q_DECLARE_TYPEINFO(KnownStations::Station, Q_RELOCATABLE_TYPE);

@@ -1,10 +1,10 @@
 #include "callinfo/WorkedDxcc.h"
 
-#include "contestlog/BandLog.h"
+#include "contestlog/BandLogModel.h"
 
 namespace WorkedDxcc {
 
-Marker newCountryMarker(const BandLog *log, const QString &country, const QString &serial)
+Marker newCountryMarker(const BandLogModel *log, const QString &country, const QString &serial)
 {
     if (!log || log->isEmpty())
         return {false, country, true}; // the first QSO of a band is new, even without a country

@@ -5,7 +5,7 @@
 #include <QVector>
 #include <optional>
 
-class BandLog;
+class BandLogModel;
 
 namespace WorkedDxcc {
 
@@ -17,7 +17,7 @@ struct Marker
     QString marker;    // the country name when new on the band, "-" when worked
     bool isNew = false; // "Nova DXCC zemlja" is shown
 };
-Marker newCountryMarker(const BandLog *log, const QString &country, const QString &serial);
+Marker newCountryMarker(const BandLogModel *log, const QString &country, const QString &serial);
 
 // The number of countries worked on a band: its QSOs that carry a country name in
 // DXCCd (neither "-" nor the single blank of "no country"). Nothing (the display

@@ -63,13 +63,23 @@ void bindEntry(QSqlQuery &q, const QsoEntry &e)
 
 LogStore::LogStore(QSqlDatabase db) : m_db(db) {}
 
+QString LogStore::containsPattern(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + t + QLatin1Char('%');
+}
+
 QString LogStore::bandPattern(const QString &band)
 {
-    QString b = band.trimmed();
-    b.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    b.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    b.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + b + QLatin1Char('%');
+    return containsPattern(band.trimmed());
+}
+
+QString LogStore::rowColumns()
+{
+    return QLatin1String(kColumns);
 }
 
 QsoRow LogStore::storedForm(const QsoEntry &e, qint64 id)

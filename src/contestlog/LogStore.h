@@ -47,6 +47,10 @@ public:
 
     // The LIKE pattern of a band: the band text trimmed, with LIKE's wildcards escaped.
     static QString bandPattern(const QString &band);
+    // A LIKE pattern that finds `text` anywhere, with `\`, `%` and `_` escaped (ESCAPE '\').
+    static QString containsPattern(const QString &text);
+    // The columns every row statement selects, in the order rowFromQuery reads them.
+    static QString rowColumns();
     // How a QsoEntry is stored: text columns followed by one blank, numbers as decimal text.
     static QsoRow storedForm(const QsoEntry &qso, qint64 id);
     static QsoRow rowFromQuery(const class QSqlQuery &q);

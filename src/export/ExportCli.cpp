@@ -3,6 +3,7 @@
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSettings.h"
+#include "contestlog/BandTotals.h"
 #include "contestlog/LogStore.h"
 #include "export/LogExport.h"
 #include "platform/ProgramFolder.h"
@@ -78,9 +79,11 @@ int run(const QString &formatText, const QString &band, const QString &database)
     const LogExport::Format format = f == QLatin1String("edi") ? LogExport::Format::Edi : LogExport::Format::Adif;
     return withContest(band, database, [&](QSqlDatabase db, const ContestSettings &settings) {
         QString error;
-        LogStore::Totals totals;
-        if (!LogStore(db).totals(band, totals, &error))
+        QVector<QsoRow> rows;
+        if (!LogStore(db).bandRows(band, rows, &error))
             return fail(QStringLiteral("cannot read the log: %1").arg(error));
+        // The totals the main window shows for the band, counted the same way.
+        const BandTotals totals = BandTotals::of(rows);
         const ExportTotals shown{QString::number(totals.count), QString::number(totals.points)};
         const LogExport::Result r = LogExport::exportBand(db, format, band, settings, shown, ProgramFolder::path());
         if (!r.ok())

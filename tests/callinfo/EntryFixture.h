@@ -5,7 +5,7 @@
 // for an empty call).
 
 #include "callinfo/ui/CallInfoController.h"
-#include "contestlog/BandLog.h"
+#include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
 
 #include <QComboBox>
@@ -19,7 +19,9 @@ struct EntryFixture
 {
     QWidget window;
     EntryLine entry;
-    BandLog band;
+    EntrySession session;
+    BandLogModel &band = session.log();
+    bool editing = false; // a logged QSO is loaded: the edit set of the lookup
     CallInfoController *callInfo = nullptr;
 
     EntryFixture()
@@ -59,21 +61,24 @@ struct EntryFixture
         entry.DataGrid2 = new QTableView(&window);
         entry.DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
         layout->addWidget(entry.DataGrid2);
-        entry.bandLog = &band;
+        entry.session = &session;
+        QObject::connect(entry.Text4, &QLineEdit::textChanged, &window,
+                         [this](const QString &t) { session.setSerialSent(t); });
         entry.Text4->setText(QStringLiteral("001"));
 
         callInfo = new CallInfoController(entry, &window);
-        QObject::connect(entry.Text2, &QLineEdit::textChanged, &window, [this] { callChanged(); });
+        QObject::connect(entry.Text2, &QLineEdit::textChanged, &window, [this](const QString &t) {
+            session.setCall(t);
+            callChanged();
+        });
     }
 
     void callChanged()
     {
-        if (entry.Text25 == QLatin1String("S"))
-            callInfo->LookupPrefix();
-        else if (entry.Text25 == QLatin1String("I"))
+        if (editing)
             callInfo->LookupPrefixForEdit();
         else
-            return;
+            callInfo->LookupPrefix();
         callInfo->CheckNewDxcc();
         entry.Text28 = entry.Text2->text();
         callInfo->FindKnownStations();
@@ -84,7 +89,7 @@ struct EntryFixture
     // The entry reset: empty call, entry set shown.
     void reset()
     {
-        entry.Text25 = QStringLiteral("S");
+        editing = false;
         entry.Text2->clear();
         for (QLabel *l : {entry.Label17, entry.Label18, entry.Label19})
             l->clear();

@@ -1,5 +1,6 @@
 #include "EntryFixture.h"
 
+#include "callinfo/KnownStationIndex.h"
 #include "callinfo/KnownStations.h"
 #include "callinfo/ui/KnownStationsModel.h"
 #include "platform/ProgramFolder.h"
@@ -77,6 +78,43 @@ private slots:
         m_path = m_dir.filePath(QStringLiteral("evidencija.mdb"));
         QFile::remove(m_path);
         ProgramFolder::setPath(m_dir.path());
+    }
+
+    // Stations inserted one by one (as saves add them) are found exactly where a
+    // fresh sort of the same stations puts them, and the searches see them.
+    void insertedStationsMatchAFreshSort()
+    {
+        using Station = KnownStationIndex::Station;
+        const QVector<Station> stations = {
+            {5, "S51A ", "JN76TO "},  {2, "9A1AA ", "JN75AB "}, {9, "S51A  ", "JN76XX "}, {3, "S51A ", "JN76AA "},
+            {7, "oe6xg ", "JN77AA "}, {1, "ŽA1X ", "JN75AA "},  {8, "9A/S51A ", "JN75CD "}, {4, "DL1ABC ", "JO62AB "},
+            {6, "S51AB ", "JN76TT "}};
+        KnownStationIndex grown;
+        grown.reset({});
+        QVector<Station> soFar;
+        for (const Station &st : stations) {
+            grown.find(QStringLiteral("S")); // fills the search caches the insertion must drop
+            grown.find(QStringLiteral("S5"));
+            grown.insert(st);
+            soFar.append(st);
+            KnownStationIndex fresh;
+            fresh.reset(soFar);
+            QCOMPARE(grown.size(), fresh.size());
+            for (int i = 0; i < fresh.size(); ++i) {
+                QCOMPARE(grown.at(i).id, fresh.at(i).id);
+                QCOMPARE(grown.positionOfId(fresh.at(i).id), i);
+            }
+            for (const QString call : {"S51A", "9A1AA", "oe6xg", "ŽA1X", "S51AB", "DL1ABC", "G4XXX"})
+                QCOMPARE(grown.positionOfCall(call), fresh.positionOfCall(call));
+            for (const QString text : {"S5", "S51A", "A", "OE6", "ž", "X"})
+                QCOMPARE(grown.find(text).rows, fresh.find(text).rows);
+        }
+        // The first of equal calls is the one with the smaller ID.
+        QCOMPARE(grown.at(grown.positionOfCall(QStringLiteral("S51A"))).id, 3);
+        QVERIFY(grown.replace(3, "S51Z ", "JN76AA "));
+        QCOMPARE(grown.at(grown.positionOfCall(QStringLiteral("S51A"))).id, 5);
+        QCOMPARE(grown.at(grown.positionOfId(3)).pozivni, QStringLiteral("S51Z "));
+        QCOMPARE(grown.positionOfId(42), -1);
     }
 
     void missingDatabaseIsCreatedEmpty()
@@ -224,7 +262,7 @@ private slots:
         fill(m_path, {{"S51A", "JN76TO"}, {"9A1AA", "JN75AB"}, {"9A/S51A", "JN75CD"}});
         EntryFixture f;
         f.callInfo->start();
-        f.entry.Text25 = QStringLiteral("I");
+        f.editing = true;
         f.entry.Text2->setText(typed);
         QCOMPARE(f.entry.Text31, remembered);
         // Text28 is the call the update stores.

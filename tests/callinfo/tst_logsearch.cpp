@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "callinfo/LogSearch.h"
+#include "contestlog/LogSearch.h"
 #include "callinfo/ui/LogSearchTarget.h"
 #include "callinfo/ui/MsBox.h"
 #include "contest/ContestDatabase.h"

@@ -58,13 +58,13 @@ private slots:
         QFETCH(bool, flag);
         EntryFixture f;
         f.band.reset(rows);
-        f.entry.Text24 = QStringLiteral("kept");
+        f.session.setCountry(QString(), QStringLiteral("kept"));
         f.entry.Label25->show();
         f.entry.Label17->setText(country);
         f.entry.Text4->setText(serial);
         f.callInfo->CheckNewDxcc();
-        QCOMPARE(f.entry.Text5, country.trimmed());
-        QCOMPARE(f.entry.Text24, marker);
+        QCOMPARE(f.session.country(), country.trimmed());
+        QCOMPARE(f.session.countryMarker(), marker);
         QCOMPARE(!f.entry.Label25->isHidden(), flag);
     }
 

@@ -3,13 +3,17 @@
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/LogEntry.h"
-#include "contestlog/ui/LogTableModel.h"
+#include "contestlog/BandLogModel.h"
+#include "contestlog/EntrySession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "geo/Locator.h"
+#include "platform/SqliteDatabase.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/MessageWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QSettings>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -18,6 +22,18 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
+
+namespace {
+
+// "Odustani", then the call typed into the fresh entry line.
+void odustaniAndType(MainWindowFixture &f, const QString &call)
+{
+    EntryLine &e = f.window().entry();
+    QTest::mouseClick(e.chameleonButton3, Qt::LeftButton);
+    QTest::keyClicks(e.Text2, call);
+}
+
+}
 
 // The main window's entry line driven as an operator drives it.
 class TestForm1Entry : public QObject
@@ -37,6 +53,8 @@ private slots:
     void deleteRemovesLoadedQsoOnly();
     void cancelThrowsEntryAway();
     void missingDataShowsMessageAndWritesNothing();
+    void missingDataNamesFieldsInPackLanguage_data();
+    void missingDataNamesFieldsInPackLanguage();
     void refusedEntryKeepsFieldsAndWritesNothing_data();
     void refusedEntryKeepsFieldsAndWritesNothing();
     void invalidLocatorKeepsOwnLocator();
@@ -45,6 +63,16 @@ private slots:
     void bandChangeShowsBandWithItsMode();
     void logCommandsFollowBandContents();
     void serialsGoBeyondSixteenBits();
+    void editKeepsStoredCountry_data();
+    void editKeepsStoredCountry();
+    void callSetInOnePieceGetsItsCountry_data();
+    void callSetInOnePieceGetsItsCountry();
+    void letterOverFieldLettersReplacesLocator_data();
+    void letterOverFieldLettersReplacesLocator();
+    void focusAfterSaveFollowsPreference();
+    void knownStationTypedInFullFillsLocator();
+    void downArrowReachesKnownStations();
+    void knownStationIsWrittenAfterTheReset();
 };
 
 void TestForm1Entry::enterSavesQsoWithQrbBearingAndPosition()
@@ -151,9 +179,9 @@ void TestForm1Entry::pickingRowLoadsQsoForEditing()
     f.typeQso(QStringLiteral("S51A"), QStringLiteral("8"), QStringLiteral("86CD")); // a duplicate of the first
     f.sound().played.clear();
     QTableView *grid = e.DataGrid1;
-    const QRect r = grid->visualRect(f.window().logModel().index(6, LogTableModel::Call));
+    const QRect r = grid->visualRect(f.window().logModel().index(6, BandLogModel::Call));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(e.Text25, QStringLiteral("I"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::Edit);
     QCOMPARE(e.Text2->text(), QStringLiteral("S57A"));
     QCOMPARE(e.Text4->text(), QStringLiteral("007"));
     QCOMPARE(e.Text7->text(), QStringLiteral("007"));
@@ -181,7 +209,7 @@ void TestForm1Entry::updateWritesBackAndKeepsLoggedTime()
     f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
     f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
     e.Text1->setText(QStringLiteral("13:00")); // the clock moved on
-    e.DataGrid1->setCurrentIndex(f.window().logModel().index(0, LogTableModel::Call));
+    e.DataGrid1->setCurrentIndex(f.window().logModel().index(0, BandLogModel::Call));
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
     e.Text8->setText(QStringLiteral("JN88AA"));
     QTest::keyClick(e.Text8, Qt::Key_Return); // Enter updates in edit mode
@@ -189,10 +217,10 @@ void TestForm1Entry::updateWritesBackAndKeepsLoggedTime()
     const Geo::QrbResult path = Geo::computeQrb(QStringLiteral("JN85AB"), QStringLiteral("JN88AA"));
     QCOMPARE(f.storedRows(QStringLiteral("Time")).first(),
              QStringLiteral("S51A|1|%1|%2|-|JN88AA|12:34").arg(path.qrb).arg(path.bearing));
-    QCOMPARE(e.Text25, QStringLiteral("S"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::New);
     QCOMPARE(e.DataGrid1->currentIndex().row(), 1);
-    QCOMPARE(f.window().logModel().row(0).loc, QStringLiteral("JN88AA "));
-    QVERIFY(e.Text18.isEmpty());
+    QCOMPARE(f.window().logModel().shownRow(0).loc, QStringLiteral("JN88AA "));
+    QVERIFY(!f.window().entrySession().editedId());
 }
 
 void TestForm1Entry::deleteRemovesLoadedQsoOnly()
@@ -204,10 +232,10 @@ void TestForm1Entry::deleteRemovesLoadedQsoOnly()
     e.brisi->setEnabled(true);
     e.brisi->trigger(); // nothing loaded: nothing deleted
     QCOMPARE(f.storedCount(), 3);
-    e.DataGrid1->setCurrentIndex(f.window().logModel().index(1, LogTableModel::Call));
+    e.DataGrid1->setCurrentIndex(f.window().logModel().index(1, BandLogModel::Call));
     e.brisi->trigger();
     QCOMPARE(f.storedRows().join(u','), QStringLiteral("S51A|1|121|6|-|JN86CD,S53A|3|121|6|-|JN86CD"));
-    QCOMPARE(e.Text4->text(), QStringLiteral("003")); // count + 1, even though 3 was sent already
+    QCOMPARE(e.Text4->text(), QStringLiteral("004")); // the highest sent + 1: 3 is never sent twice
     QCOMPARE(f.window().logModel().rowCount(), 2);
     QCOMPARE(QApplication::focusWidget(), e.Text2);
     QVERIFY(!e.Text9->isVisible());
@@ -237,15 +265,16 @@ void TestForm1Entry::missingDataShowsMessageAndWritesNothing()
     QTest::keyClick(e.Text7, Qt::Key_Return);
     MessageWindow *m = MessageWindow::find(QStringLiteral("Form6"));
     QVERIFY(m);
-    QCOMPARE(m->text(), QStringLiteral("Niste unijeli potrebne podatke"));
+    QCOMPARE(m->text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Niste unijeli potrebne podatke"));
     QVERIFY(m->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(f.storedCount(), 0);
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A")); // kept until the operator confirms
     QVERIFY(!QApplication::activeModalWidget());
     QTest::mouseClick(m->button(QStringLiteral("chameleonButton1")), Qt::LeftButton);
-    QVERIFY(e.Text2->text().isEmpty());
-    QCOMPARE(e.Text8->text(), QStringLiteral("JN"));
-    QCOMPARE(QApplication::focusWidget(), e.Text2);
+    // "U redu" keeps the typed QSO: the operator goes on in the missing field.
+    QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
+    QCOMPARE(e.Text7->text(), QStringLiteral("5"));
+    QCOMPARE(QApplication::focusWidget(), e.Text8);
     // A field holding only a blank passes the check.
     e.Text2->setText(QStringLiteral("S51A"));
     e.Text7->setText(QStringLiteral("5"));
@@ -253,6 +282,43 @@ void TestForm1Entry::missingDataShowsMessageAndWritesNothing()
     e.Text3->setText(QStringLiteral("59"));
     QTest::keyClick(e.Text8, Qt::Key_Return);
     QCOMPARE(f.storedCount(), 1);
+}
+
+void TestForm1Entry::missingDataNamesFieldsInPackLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("empty");  // fields left empty
+    QTest::addColumn<QString>("named");      // second line of the message
+    QTest::addColumn<QString>("focused");    // the first missing field
+    QTest::newRow("locator only, Croatian") << "hrvatski" << QStringList{"Text8"} << "Lokator" << "Text8";
+    QTest::newRow("call and serial, English")
+        << "engleski" << QStringList{"Text2", "Text7"} << "Call sign, Nr. R" << "Text2";
+    QTest::newRow("all three, English") << "engleski" << QStringList{"Text8", "Text7", "Text2"}
+                                        << "Call sign, Nr. R, Locator" << "Text2";
+}
+
+void TestForm1Entry::missingDataNamesFieldsInPackLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, empty);
+    QFETCH(QString, named);
+    QFETCH(QString, focused);
+    MainWindowFixture f;
+    f.window().selectLanguage(language);
+    EntryLine &e = f.window().entry();
+    QTest::keyClicks(e.Text2, QStringLiteral("S51A"));
+    QTest::keyClick(e.Text2, Qt::Key_Tab);
+    QTest::keyClicks(e.Text7, QStringLiteral("7"));
+    e.Text8->setText(QStringLiteral("JN86CD"));
+    for (const QString &name : empty)
+        f.window().findChild<QLineEdit *>(name)->clear();
+    QTest::keyClick(e.Text3, Qt::Key_Return);
+    MessageWindow *m = MessageWindow::find(QStringLiteral("Form6"));
+    QVERIFY(m);
+    QCOMPARE(m->text().section(QLatin1Char('\n'), 1), named);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    QCOMPARE(f.storedCount(), 0);
+    QCOMPARE(e.Text3->text(), QStringLiteral("59")); // nothing of the entry was reset
 }
 
 void TestForm1Entry::refusedEntryKeepsFieldsAndWritesNothing_data()
@@ -288,7 +354,7 @@ void TestForm1Entry::refusedEntryKeepsFieldsAndWritesNothing()
     QCOMPARE(target->text(), value);
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
     QCOMPARE(QApplication::focusWidget(), target); // selected for correction
-    QCOMPARE(e.Text25, QStringLiteral("S"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::New);
 }
 
 void TestForm1Entry::invalidLocatorKeepsOwnLocator()
@@ -435,6 +501,227 @@ void TestForm1Entry::serialsGoBeyondSixteenBits()
     QCOMPARE(e.Text11->text(), QStringLiteral("32768"));
     QCOMPARE(e.Text4->text(), QStringLiteral("32769"));
     QCOMPARE(f.storedRows().last(), QStringLiteral("S51A|32768|121|6|-|JN86CD"));
+}
+
+void TestForm1Entry::editKeepsStoredCountry_data()
+{
+    QTest::addColumn<QString>("typedBefore"); // typed into the call field before the row is picked
+    QTest::addColumn<QString>("newLocator");
+    QTest::newRow("only the locator changed") << QString() << "JN88AA";
+    QTest::newRow("another country typed before the load") << "oe6xg" << "JN86CD";
+}
+
+void TestForm1Entry::editKeepsStoredCountry()
+{
+    QFETCH(QString, typedBefore);
+    QFETCH(QString, newLocator);
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("9A1AA"), QStringLiteral("1"), QStringLiteral("86CD"));
+    f.typeQso(QStringLiteral("9A2BB"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).first().section(u'|', 6), QStringLiteral("Croatia"));
+    if (!typedBefore.isEmpty())
+        QTest::keyClicks(e.Text2, typedBefore);
+    QTest::mouseClick(e.DataGrid1->viewport(), Qt::LeftButton, {},
+                      e.DataGrid1->visualRect(f.window().logModel().index(0, BandLogModel::Call)).center());
+    QCOMPARE(e.Text2->text(), QStringLiteral("9A1AA"));
+    // The entry shows the loaded call's country and carries its stored marker.
+    QCOMPARE(e.Label29->text(), QStringLiteral("Croatia"));
+    QCOMPARE(f.window().entrySession().country(), QStringLiteral("Croatia"));
+    QCOMPARE(f.window().entrySession().countryMarker(), QStringLiteral("Croatia"));
+    e.Text8->setText(newLocator);
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).first().section(u'|', 5),
+             QStringLiteral("%1|Croatia").arg(newLocator));
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).last().section(u'|', 6), QStringLiteral("-"));
+}
+
+void TestForm1Entry::callSetInOnePieceGetsItsCountry_data()
+{
+    QTest::addColumn<bool>("picked"); // picked from the known-stations list, else pasted
+    QTest::newRow("picked from the known stations") << true;
+    QTest::newRow("pasted") << false;
+}
+
+void TestForm1Entry::callSetInOnePieceGetsItsCountry()
+{
+    QFETCH(bool, picked);
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("OE6XG"), QStringLiteral("1"), QStringLiteral("77AA")); // now a known station
+    f.typeQso(QStringLiteral("9A1AA"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QTest::keyClicks(e.Text2, QStringLiteral("g"));
+    QCOMPARE(e.Label17->text(), QStringLiteral("England"));
+    if (picked) {
+        QTableView *list = e.DataGrid2;
+        int row = -1;
+        for (int r = 0; r < list->model()->rowCount(); ++r)
+            if (list->model()->index(r, 0).data().toString().trimmed() == QLatin1String("OE6XG"))
+                row = r;
+        QVERIFY(row >= 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    } else {
+        e.Text2->selectAll();
+        e.Text2->insert(QStringLiteral("OE6XG"));
+        e.Text8->setText(QStringLiteral("JN77AA"));
+    }
+    QCOMPARE(e.Text2->text(), QStringLiteral("OE6XG"));
+    QCOMPARE(e.Label17->text(), QStringLiteral("Austria"));
+    e.Text7->setText(QStringLiteral("3"));
+    QTest::keyClick(e.Text7, Qt::Key_Return);
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).last().section(u'|', 5), QStringLiteral("JN77AA|-"));
+    QCOMPARE(f.storedRows(QStringLiteral("DXCCd")).first().section(u'|', 6), QStringLiteral("Austria"));
+}
+
+void TestForm1Entry::letterOverFieldLettersReplacesLocator_data()
+{
+    QTest::addColumn<QString>("before"); // the locator field before it takes the focus
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("full locator over the prefilled letters") << "" << "jo62ab" << "JO62AB";
+    QTest::newRow("full locator over a selected rest") << "JN86CD" << "io91wm" << "IO91WM";
+    QTest::newRow("digits keep the field letters") << "" << "86cd" << "JN86CD";
+    QTest::newRow("digits over a selected rest") << "JN86CD" << "77aa" << "JN77AA";
+}
+
+void TestForm1Entry::letterOverFieldLettersReplacesLocator()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    QTest::keyClicks(e.Text2, QStringLiteral("S51A"));
+    if (!before.isEmpty())
+        e.Text8->setText(before);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), e.Text8);
+    QTest::keyClicks(e.Text8, typed);
+    QCOMPARE(e.Text8->text(), after);
+    QTest::keyClicks(e.Text7, QStringLiteral("1"));
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCOMPARE(f.storedRows().value(0).section(u'|', 5), after);
+}
+
+void TestForm1Entry::focusAfterSaveFollowsPreference()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
+    QCOMPARE(QApplication::focusWidget(), e.Text8); // by default the focus stays
+
+    f.window().action(QStringLiteral("programpostavke"))->trigger();
+    auto *prefs = qobject_cast<QWidget *>(QApplication::activeWindow());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FormPreferences") && w->isVisible())
+            prefs = w;
+    QVERIFY(prefs && prefs->objectName() == QLatin1String("FormPreferences"));
+    auto *check = prefs->findChild<QCheckBox *>(QStringLiteral("Check1"));
+    QVERIFY(check && !check->isChecked());
+    QCOMPARE(check->text(), QStringLiteral("Nakon spremanja: kursor u pozivni znak"));
+    check->click();
+    QTest::mouseClick(prefs->findChild<ChameleonButton *>(QStringLiteral("chameleonButton1")), Qt::LeftButton);
+    QSettings ini(f.folder().file(QStringLiteral("brelog.ini")), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("entry/focusCallAfterSave")).toBool(), true);
+
+    f.typeQso(QStringLiteral("S52A"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QCOMPARE(QApplication::focusWidget(), e.Text2);
+    // An update as well.
+    e.DataGrid1->setCurrentIndex(f.window().logModel().index(0, BandLogModel::Call));
+    e.Text8->setFocus();
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::New);
+    QCOMPARE(QApplication::focusWidget(), e.Text2);
+    QCOMPARE(f.storedCount(), 2);
+}
+
+void TestForm1Entry::knownStationTypedInFullFillsLocator()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("S51ABC"), QStringLiteral("1"), QStringLiteral("76TO"));
+    f.typeQso(QStringLiteral("S51AB"), QStringLiteral("2"), QStringLiteral("75AA"));
+    QTest::keyClicks(e.Text2, QStringLiteral("S51AB"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN75AA"));
+    QTest::keyClicks(e.Text2, QStringLiteral("C")); // typing on: the longer call's own locator
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN76TO"));
+    QTest::keyClicks(e.Text2, QStringLiteral("D")); // no such station: the field letters again
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN"));
+    odustaniAndType(f, QStringLiteral("S51ABC"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN76TO"));
+    // A locator the operator typed stays.
+    e.Text8->setText(QStringLiteral("JN86"));
+    e.Text2->clear();
+    QTest::keyClicks(e.Text2, QStringLiteral("S51AB"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN86"));
+}
+
+void TestForm1Entry::downArrowReachesKnownStations()
+{
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    f.typeQso(QStringLiteral("S51ABC"), QStringLiteral("1"), QStringLiteral("76TO"));
+    f.typeQso(QStringLiteral("9A1XYZ"), QStringLiteral("2"), QStringLiteral("75AA"));
+    e.Text2->setFocus();
+    QTest::keyClicks(e.Text2, QStringLiteral("XY"));
+    QTest::keyClick(e.Text2, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), e.DataGrid2);
+    QTest::keyClick(e.DataGrid2, Qt::Key_Return);
+    QCOMPARE(e.Text2->text(), QStringLiteral("9A1XYZ"));
+    QCOMPARE(e.Text8->text(), QStringLiteral("JN75AA"));
+    QCOMPARE(QApplication::focusWidget(), e.Text2); // the exchange goes on from the call
+    QTest::keyClick(e.Text2, Qt::Key_Tab);
+    QTest::keyClick(e.Text6, Qt::Key_Tab);
+    QTest::keyClicks(e.Text7, QStringLiteral("3"));
+    QTest::keyClick(e.Text7, Qt::Key_Return);
+    // Worked before on the band: a duplicate, scoring nothing.
+    QCOMPARE(f.storedRows().last(), QStringLiteral("9A1XYZ|3|0|%1|D|JN75AA")
+                                        .arg(Geo::computeQrb(QStringLiteral("JN85AB"), QStringLiteral("JN75AA")).bearing));
+}
+
+void TestForm1Entry::knownStationIsWrittenAfterTheReset()
+{
+    auto storedStations = [](const QString &path) {
+        QString error;
+        QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-stations"), &error, false);
+        QStringList calls;
+        {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT trim(pozivni) || '/' || trim(lokator) FROM evidencija ORDER BY ID"));
+            while (q.next())
+                calls << q.value(0).toString();
+        }
+        SqliteDatabase::close(db);
+        return calls;
+    };
+    MainWindowFixture f;
+    EntryLine &e = f.window().entry();
+    const QString stations = f.folder().file(QStringLiteral("evidencija.mdb"));
+    f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
+    // Enter returns with the QSO committed and the entry reset; the station follows
+    // before the next event is handled.
+    QCOMPARE(f.storedCount(), 1);
+    QVERIFY(e.Text2->text().isEmpty());
+    QVERIFY(storedStations(stations).isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(storedStations(stations), QStringList{"S51A/JN86CD"});
+    // An update of the station's QSO rewrites its locator the same way.
+    QTest::mouseClick(e.DataGrid1->viewport(), Qt::LeftButton, {},
+                      e.DataGrid1->visualRect(f.window().logModel().index(0, BandLogModel::Call)).center());
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::Edit);
+    e.Text8->setText(QStringLiteral("JN88AA"));
+    QTest::keyClick(e.Text8, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(storedStations(stations), QStringList{"S51A/JN88AA"});
+    // A search for a call sees the station at once; closing the window writes what is left.
+    f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
+    QTest::keyClicks(e.Text2, QStringLiteral("S52"));
+    QCOMPARE(e.DataGrid2->model()->rowCount(), 1);
+    e.Text2->clear();
+    f.typeQso(QStringLiteral("S53C"), QStringLiteral("3"), QStringLiteral("86CD"));
+    f.window().close();
+    QCOMPARE(storedStations(stations), QStringList({"S51A/JN88AA", "S52B/JN86CD", "S53C/JN86CD"}));
 }
 
 QTEST_MAIN(TestForm1Entry)

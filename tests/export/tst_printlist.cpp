@@ -3,7 +3,7 @@
 
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contestlog/ui/EntryLine.h"
+#include "contestlog/EntrySession.h"
 #include "export/ReportPagination.h"
 #include "export/ui/ExportCommands.h"
 #include "export/ui/QsoListReport.h"
@@ -44,10 +44,9 @@ private slots:
 private:
     void openSession();
     std::unique_ptr<TempProgramFolder> m_folder;
-    QComboBox m_combo;
-    QLineEdit m_count;
-    QLineEdit m_points;
-    EntryLine m_entry;
+    // The main window's entry session on the band chosen (its totals come from the log).
+    EntrySession &onBand(const QString &band);
+    std::unique_ptr<EntrySession> m_entry;
 };
 
 void TestPrintList::init()
@@ -55,12 +54,14 @@ void TestPrintList::init()
     m_folder = std::make_unique<TempProgramFolder>(false);
     QString error;
     QVERIFY2(ExportFixture::create(m_folder->file(QStringLiteral("contest.mdb")), &error), qPrintable(error));
-    m_combo.clear();
-    m_count.clear();
-    m_points.clear();
-    m_entry.Combo2 = &m_combo;
-    m_entry.Text11 = &m_count;
-    m_entry.Text13 = &m_points;
+}
+
+EntrySession &TestPrintList::onBand(const QString &band)
+{
+    m_entry = std::make_unique<EntrySession>();
+    m_entry->setDatabase(ContestSession::instance().database());
+    m_entry->changeBand(band);
+    return *m_entry;
 }
 
 void TestPrintList::cleanup()
@@ -70,6 +71,7 @@ void TestPrintList::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ContestSettingsStore::instance().discard();
     ContestSession::instance().close();
+    m_entry.reset();
     m_folder.reset();
 }
 
@@ -187,10 +189,10 @@ void TestPrintList::menuExportsWriteTheBandFile()
     QFETCH(QString, fileName);
     QFETCH(QString, expectedFile);
     openSession();
-    m_combo.addItem(QStringLiteral("144 MHz "));
-    m_count.setText(QStringLiteral("5"));
-    m_points.setText(QStringLiteral("1274"));
-    QVERIFY(edi ? ExportCommands::exportEdi(m_entry) : ExportCommands::exportAdif(m_entry));
+    EntrySession &entry = onBand(QStringLiteral("144 MHz "));
+    QCOMPARE(entry.totals().count, 5);
+    QCOMPARE(entry.totals().points, 1274);
+    QVERIFY(edi ? ExportCommands::exportEdi(entry) : ExportCommands::exportAdif(entry));
     QFile f(m_folder->file(QStringLiteral("log/") + fileName));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), ExportFixture::expected(expectedFile));
@@ -200,8 +202,7 @@ void TestPrintList::menuExportsWriteTheBandFile()
 void TestPrintList::adifMenuReportsEmptyBand()
 {
     openSession();
-    m_combo.addItem(QStringLiteral("50 MHz"));
-    QVERIFY(!ExportCommands::exportAdif(m_entry));
+    QVERIFY(!ExportCommands::exportAdif(onBand(QStringLiteral("50 MHz"))));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form24"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Na ovom bandu nema veza."));
@@ -211,11 +212,10 @@ void TestPrintList::adifMenuReportsEmptyBand()
 void TestPrintList::menuExportReportsFailure()
 {
     openSession();
-    m_combo.addItem(QStringLiteral("144 MHz"));
     QFile blocker(m_folder->file(QStringLiteral("log")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QVERIFY(!ExportCommands::exportEdi(m_entry));
+    QVERIFY(!ExportCommands::exportEdi(onBand(QStringLiteral("144 MHz"))));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form23"));
     QVERIFY(w);
     // The fixed text and the reason are separate labels: the packs relabel only Label1.
@@ -229,9 +229,7 @@ void TestPrintList::menuExportReportsFailure()
 void TestPrintList::printListOpensPreviewOfBand()
 {
     openSession();
-    m_combo.addItem(QStringLiteral("432 MHz"));
-    m_points.setText(QStringLiteral("630"));
-    QPrintPreviewDialog *preview = ExportCommands::printQsoList(m_entry);
+    QPrintPreviewDialog *preview = ExportCommands::printQsoList(onBand(QStringLiteral("432 MHz")));
     QVERIFY(preview);
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->windowTitle(), QStringLiteral("Print all QSO's"));
@@ -244,8 +242,7 @@ void TestPrintList::printListOpensPreviewOfBand()
 void TestPrintList::printListOfEmptyBandShowsNothing()
 {
     openSession();
-    m_combo.addItem(QStringLiteral("50 MHz"));
-    QVERIFY(!ExportCommands::printQsoList(m_entry));
+    QVERIFY(!ExportCommands::printQsoList(onBand(QStringLiteral("50 MHz"))));
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }

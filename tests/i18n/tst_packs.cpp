@@ -11,6 +11,9 @@
 #include "cw/ui/Form15.h"
 #include "cw/ui/FrmBevitel.h"
 #include "contest/ui/FormServer.h"
+#include "contest/ContestDatabase.h"
+#include "contest/ContestSession.h"
+#include "contestlog/ui/EntryPreferencesWindow.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ui/Form1.h"
 
@@ -178,6 +181,8 @@ const QList<WindowCase> &windows()
         {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }); }},
         {"Form55", [] { return failure("Form55", "Veza s bazom natjecanja nije uspostavljena."); }, {"Label2"}},
         {"Form56", [] { return message("Form56", "Veza s bazom natjecanja je uspostavljena."); }},
+        {"FormPreferences", [] { return new EntryPreferencesWindow; }},
+        {"Form35", [] { return failure("Form35", "Postavke nisu spremljene."); }, {"Label2"}},
     };
     return list;
 }

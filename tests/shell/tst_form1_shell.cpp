@@ -1,7 +1,8 @@
 #include "MainWindowFixture.h"
 #include "callinfo/ui/MsBox.h"
 #include "contest/ContestSession.h"
-#include "contestlog/ui/LogTableModel.h"
+#include "contestlog/BandLogModel.h"
+#include "contestlog/EntrySession.h"
 #include "platform/UtcClock.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/UtcClockController.h"
@@ -119,7 +120,7 @@ void TestForm1Shell::searchLoadsFirstFoundForUpdateNotCopy()
     QTest::keyClicks(box->searchField(), QStringLiteral("s5"));
     QCOMPARE(f.window().logModel().rowCount(), 2); // sorted by call: S52B first
     QCOMPARE(e.Text2->text(), QStringLiteral("S52B"));
-    QCOMPARE(e.Text25, QStringLiteral("I"));
+    QCOMPARE(f.window().entrySession().mode(), EntrySession::Mode::Edit);
     box->close();
     e.Text8->setText(QStringLiteral("JN88AA"));
     QTest::keyClick(e.Text8, Qt::Key_Return);
@@ -190,7 +191,7 @@ void TestForm1Shell::languageMenuRelabelsWindowAndGridHeaders()
     EntryLine &e = f.window().entry();
     f.window().action(QStringLiteral("eng"))->trigger();
     QCOMPARE(e.chameleonButton1->text(), QStringLiteral("Save"));
-    QCOMPARE(f.window().logModel().headerData(LogTableModel::Call, Qt::Horizontal, Qt::DisplayRole).toString(),
+    QCOMPARE(f.window().logModel().headerData(BandLogModel::Call, Qt::Horizontal, Qt::DisplayRole).toString(),
              QStringLiteral("Call"));
     QCOMPARE(e.DataGrid2->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Locator"));
     QFile ini(f.folder().file(QStringLiteral("jezik/jezik.ini")));

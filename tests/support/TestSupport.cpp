@@ -26,7 +26,7 @@ TempProgramFolder::TempProgramFolder(bool withContestDatabase)
     // The build's language choice may have been changed by hand; tests start from the shipped one.
     QFile::remove(m_dir.filePath(QStringLiteral("jezik/jezik.ini")));
     QFile::copy(QStringLiteral(BRELOG_DATA_DIR "/jezik/jezik.ini"), m_dir.filePath(QStringLiteral("jezik/jezik.ini")));
-    for (const char *name : {"contest.mdb", "evidencija.mdb", "brelog", "brelog.lock"})
+    for (const char *name : {"contest.mdb", "evidencija.mdb", "brelog", "brelog.lock", "brelog.ini"})
         QFile::remove(m_dir.filePath(QString::fromLatin1(name)));
     QDir(m_dir.filePath(QStringLiteral("log"))).removeRecursively();
     QDir(m_dir.filePath(QStringLiteral("BackUp"))).removeRecursively();

@@ -3,6 +3,7 @@
 #include "callinfo/PrefixTables.h"
 #include "callinfo/WorkedDxcc.h"
 #include "callinfo/ui/KnownStationsModel.h"
+#include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "platform/ProgramFolder.h"
 
@@ -44,6 +45,7 @@ void CallInfoController::start()
 
 void CallInfoController::closeDatabases()
 {
+    flushPendingWrites();
     m_stations.close();
 }
 
@@ -61,6 +63,9 @@ const PrefixTables *CallInfoController::tables()
 
 QString CallInfoController::callField() const
 {
+    // The session's call: the program may have changed it before the field shows it.
+    if (m_entry.session)
+        return m_entry.session->currentCall();
     return m_entry.Text2 ? m_entry.Text2->text() : QString();
 }
 
@@ -88,9 +93,12 @@ void CallInfoController::LookupPrefix()
     const QString call = callField();
     if (call.isEmpty())
         return;
-    // Only a field content that is itself a prefix changes the state, so while a call
-    // is typed the longest leading part that is a prefix stays in force.
-    const int row = t->firstPrefixRow(call);
+    // The longest leading part of the call that is a prefix decides, which is what
+    // typing the call letter by letter leaves in force; a call pasted or picked in
+    // one piece gets the same. Without any, the previous state stays.
+    int row = -1;
+    for (int n = int(call.size()); n > 0 && row < 0; --n)
+        row = t->firstPrefixRow(call.left(n));
     if (row >= 0) {
         m_entry.Text26 = t->prefixes().at(row).prefix;
         m_entry.Text27 = t->prefixes().at(row).masterPrefix;
@@ -136,12 +144,16 @@ void CallInfoController::LookupPrefixForEdit()
 void CallInfoController::CheckNewDxcc()
 {
     setShown(m_entry.Label25, false);
-    m_entry.Text5 = m_entry.Label17 ? m_entry.Label17->text().trimmed() : QString();
-    const WorkedDxcc::Marker m =
-        WorkedDxcc::newCountryMarker(m_entry.bandLog, m_entry.Text5, m_entry.serialAsNumber());
-    if (m.keep)
+    EntrySession *session = m_entry.session;
+    if (!session)
         return;
-    m_entry.Text24 = m.marker;
+    const QString country = m_entry.Label17 ? m_entry.Label17->text().trimmed() : QString();
+    const WorkedDxcc::Marker m = WorkedDxcc::newCountryMarker(&session->log(), country, session->serialSentAsNumber());
+    if (m.keep) {
+        session->setCountryName(country);
+        return;
+    }
+    session->setCountry(country, m.marker);
     setShown(m_entry.Label25, m.isNew);
 }
 
@@ -155,39 +167,70 @@ void CallInfoController::showResult(const KnownStations::Result &result)
 
 void CallInfoController::FindKnownStations()
 {
-    showResult(m_stations.find(callField()));
+    const QString call = callField();
+    if (!call.isEmpty())
+        flushPendingWrites(); // a search for a call sees every QSO committed before it
+    const KnownStations::Result r = m_stations.find(call);
+    showResult(r);
+    const int own = call.isEmpty() ? -1 : m_stations.positionOfCall(call);
+    emit stationMatched(call, own >= 0 ? m_stations.at(own).lokator.trimmed() : QString());
+}
+
+QString CallInfoController::locatorField() const
+{
+    return m_entry.Text8 ? m_entry.Text8->text() : QString();
 }
 
 void CallInfoController::RememberKnownStation()
 {
-    const KnownStations::Result r = m_stations.find(m_entry.Text28);
-    if (r.size(m_stations.size()) > 0
-        && m_stations.at(r.at(0)).pozivni.trimmed() == m_entry.Text28.trimmed())
+    flushPendingWrites();
+    RememberKnownStation(m_entry.Text28, locatorField());
+}
+
+void CallInfoController::RememberKnownStation(const QString &call, const QString &locator)
+{
+    const KnownStations::Result r = m_stations.find(call);
+    if (r.size(m_stations.size()) > 0 && m_stations.at(r.at(0)).pozivni.trimmed() == call.trimmed())
         return;
-    AddKnownStation();
+    AddKnownStation(call, locator);
 }
 
 void CallInfoController::AddKnownStation()
 {
-    if (m_entry.Text28.trimmed().isEmpty())
+    AddKnownStation(m_entry.Text28, locatorField());
+}
+
+void CallInfoController::AddKnownStation(const QString &call, const QString &locator)
+{
+    if (call.trimmed().isEmpty())
         return; // a station without a call is no known station
-    const QString locator = m_entry.Text8 ? m_entry.Text8->text() : QString();
-    if (!changeStations([&](QString *error) { return m_stations.add(m_entry.Text28, locator, error).has_value(); }))
+    if (!changeStations([&](QString *error) { return m_stations.add(call, locator, error).has_value(); }))
         return;
     FindKnownStations();
 }
 
 void CallInfoController::UpdateKnownStation()
 {
-    const QString call = m_entry.Text28.trimmed();
+    flushPendingWrites();
+    UpdateKnownStation(m_entry.Text28, locatorField());
+}
+
+void CallInfoController::UpdateKnownStation(const QString &call, const QString &locator)
+{
+    UpdateKnownStation(call, locator, m_entry.Text31);
+}
+
+void CallInfoController::UpdateKnownStation(const QString &typedCall, const QString &locator,
+                                            const QString &rememberedId)
+{
+    const QString call = typedCall.trimmed();
     if (call.isEmpty())
         return;
-    const QString locator = m_entry.Text8 ? m_entry.Text8->text() : QString();
     // The remembered row is the first of the latest search that found anything. It is
     // rewritten only when it is this station's own row; otherwise it belongs to another
     // station, and the edited station's own row is updated, or added when it has none.
     bool ok = false;
-    const int remembered = m_stations.positionOfId(m_entry.Text31.toLongLong(&ok));
+    const int remembered = m_stations.positionOfId(rememberedId.toLongLong(&ok));
     qint64 id = -1;
     if (ok && remembered >= 0 && m_stations.at(remembered).pozivni.trimmed() == call)
         id = m_stations.at(remembered).id;
@@ -234,6 +277,7 @@ bool CallInfoController::changeStations(const std::function<bool(QString *)> &ch
 
 void CallInfoController::refreshKnownStations()
 {
+    flushPendingWrites();
     KnownStations::Result r = m_stations.find(callField());
     if (r.size(m_stations.size()) == 0)
         r.all = true; // the positions shown before are no longer valid
@@ -247,8 +291,8 @@ void CallInfoController::ClearForEmptyCall()
         if (l)
             l->clear();
     setShown(m_entry.Label25, false);
-    m_entry.Text5.clear();
-    m_entry.Text24.clear();
+    if (m_entry.session)
+        m_entry.session->setCountry({}, {});
     m_entry.Text26.clear();
     m_entry.Text27.clear();
 }
@@ -284,6 +328,7 @@ bool CallInfoController::eventFilter(QObject *watched, QEvent *event)
 
 void CallInfoController::pickRow(int row)
 {
+    flushPendingWrites();
     const KnownStations::Station *s = m_model->station(row);
     if (!s)
         return;
@@ -291,4 +336,70 @@ void CallInfoController::pickRow(int row)
     const QString call = s->pozivni.trimmed();
     const QString locator = s->lokator.trimmed();
     emit stationPicked(call, locator);
+}
+
+void CallInfoController::callChanged(const QString &call, bool editing)
+{
+    if (editing)
+        LookupPrefixForEdit();
+    else
+        LookupPrefix();
+    CheckNewDxcc();
+    m_entry.Text28 = call;
+    FindKnownStations();
+    if (call.isEmpty())
+        ClearForEmptyCall();
+}
+
+void CallInfoController::qsoLoaded(const QString &)
+{
+    LookupPrefixForEdit();
+    if (m_entry.session && m_entry.Label29)
+        m_entry.session->setCountryName(m_entry.Label29->text().trimmed());
+}
+
+void CallInfoController::qsoSaved(const QString &call, const QString &locator)
+{
+    m_pending.append({false, call, locator, {}});
+    scheduleWrites();
+}
+
+void CallInfoController::qsoUpdated(const QString &call, const QString &locator)
+{
+    m_pending.append({true, call, locator, m_entry.Text31});
+    scheduleWrites();
+}
+
+void CallInfoController::scheduleWrites()
+{
+    // The QSO is committed already; the station's own commit waits until the entry
+    // line has been reset, so the operator never waits for a second synchronous
+    // write. It runs before the next key is handled, and before anything else reads
+    // or writes the known stations.
+    if (m_writesQueued)
+        return;
+    m_writesQueued = true;
+    QMetaObject::invokeMethod(this, &CallInfoController::flushPendingWrites, Qt::QueuedConnection);
+}
+
+void CallInfoController::flushPendingWrites()
+{
+    m_writesQueued = false;
+    if (m_pending.isEmpty())
+        return;
+    const QVector<PendingWrite> pending = std::exchange(m_pending, {});
+    for (const PendingWrite &w : pending) {
+        if (w.update)
+            UpdateKnownStation(w.call, w.locator, w.rememberedId);
+        else
+            RememberKnownStation(w.call, w.locator);
+    }
+    // The list shows what the call field holds, as right after the reset.
+    showResult(m_stations.find(callField()));
+}
+
+KnownStations &CallInfoController::knownStations()
+{
+    flushPendingWrites();
+    return m_stations;
 }

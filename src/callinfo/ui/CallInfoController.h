@@ -1,5 +1,6 @@
 #pragma once
 #include "callinfo/KnownStations.h"
+#include "contestlog/CallInfoHooks.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +15,7 @@ class PrefixTables;
 // the new-country marker and the known-stations list. The log entry calls these
 // operations at their places in the call field's change handling, the save and the
 // update.
-class CallInfoController : public QObject
+class CallInfoController : public QObject, public CallInfoHooks
 {
     Q_OBJECT
 public:
@@ -35,6 +36,18 @@ public:
     void RememberKnownStation();
     void AddKnownStation();
     void UpdateKnownStation();
+    // The same for a given call and locator (the QSO just committed).
+    void RememberKnownStation(const QString &call, const QString &locator);
+    void AddKnownStation(const QString &call, const QString &locator);
+    void UpdateKnownStation(const QString &call, const QString &locator);
+    // `rememberedId`: the station the latest search found first (Text31 when the QSO was updated).
+    void UpdateKnownStation(const QString &call, const QString &locator, const QString &rememberedId);
+
+    // What the entry session asks (in the order of the call field's change handling).
+    void callChanged(const QString &call, bool editing) override;
+    void qsoLoaded(const QString &call) override;
+    void qsoSaved(const QString &call, const QString &locator) override;
+    void qsoUpdated(const QString &call, const QString &locator) override;
 
     // The change handler's step for an empty call field: blanks the country, zone and
     // new-country displays and their state fields.
@@ -44,7 +57,10 @@ public:
     // contain the call field again.
     void refreshKnownStations();
 
-    KnownStations &knownStations() { return m_stations; }
+    // The store, with every write of a committed QSO done.
+    KnownStations &knownStations();
+    // Writes the stations of the QSOs committed since (normally right after the entry's reset).
+    void flushPendingWrites();
     KnownStationsModel *knownStationsModel() const { return m_model; }
     // Replaces the prefix tables read at start-up (tests build their own).
     void setPrefixTables(std::shared_ptr<const PrefixTables> tables);
@@ -53,6 +69,9 @@ signals:
     // A known station was picked (click or Enter on its row): the log entry fills
     // call and locator, both trimmed.
     void stationPicked(const QString &call, const QString &locator);
+    // After every search: the locator of the known station whose call is exactly
+    // `call`, empty when no station has that call.
+    void stationMatched(const QString &call, const QString &locator);
     // A change of the known stations could not be written; nothing was changed.
     void knownStationsError(const QString &reason);
 
@@ -62,6 +81,7 @@ protected:
 private:
     const PrefixTables *tables();
     QString callField() const;
+    QString locatorField() const;
     void showResult(const KnownStations::Result &result);
     // Runs a change of the store and keeps the list showing the same stations.
     bool changeStations(const std::function<bool(QString *)> &change);
@@ -73,4 +93,14 @@ private:
     KnownStations m_stations;
     KnownStationsModel *m_model = nullptr;
     QPointer<class QTableView> m_list; // DataGrid2 once it shows our model
+    struct PendingWrite
+    {
+        bool update = false;
+        QString call;
+        QString locator;
+        QString rememberedId;
+    };
+    void scheduleWrites();
+    QVector<PendingWrite> m_pending;
+    bool m_writesQueued = false;
 };

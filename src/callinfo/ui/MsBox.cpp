@@ -1,6 +1,6 @@
 #include "callinfo/ui/MsBox.h"
 
-#include "callinfo/LogSearch.h"
+#include "contestlog/LogSearch.h"
 #include "callinfo/ui/LogSearchTarget.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"

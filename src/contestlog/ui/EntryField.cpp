@@ -14,6 +14,9 @@ void EntryField::keyPressEvent(QKeyEvent *event)
         emit enterPressed();
         return;
     }
+    if (m_selection == FocusSelection::LocatorRest && event->text().size() == 1 && event->text().at(0).isLetter()
+        && typesOverFieldLetters())
+        clear(); // a letter cannot follow the field letters: a whole locator is being typed
     if (m_upper && event->text().size() == 1) {
         const QChar c = event->text().at(0);
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
@@ -25,6 +28,16 @@ void EntryField::keyPressEvent(QKeyEvent *event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+bool EntryField::typesOverFieldLetters() const
+{
+    // Only the two field letters stand before the caret (or the selection), and
+    // nothing after it is kept.
+    const QString t = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int end = hasSelectedText() ? selectionStart() + int(selectedText().size()) : cursorPosition();
+    return start == 2 && end == t.size() && t.at(0).isLetter() && t.at(1).isLetter();
 }
 
 void EntryField::focusInEvent(QFocusEvent *event)

@@ -11,7 +11,8 @@ public:
     enum class FocusSelection {
         None,        // leave Qt's own behaviour
         ToEnd,       // select from the caret to the end: a filled field is typed over
-        LocatorRest, // select from the third character, four long: keep the field letters
+        LocatorRest, // select from the third character, four long: keep the field letters;
+                     // a letter typed there replaces the whole field
     };
 
     explicit EntryField(const QString &objectName, QWidget *parent = nullptr);
@@ -28,6 +29,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    bool typesOverFieldLetters() const;
+
     bool m_upper = false;
     bool m_enterCommand = false;
     FocusSelection m_selection = FocusSelection::None;

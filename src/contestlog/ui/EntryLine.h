@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class ChameleonButton;
-class BandLog;
+class EntrySession;
 
 // The controls of the main window's entry line, band view and call-sign information,
 // under their design names, and the entry's hidden state fields. The main window
@@ -77,12 +77,8 @@ struct EntryLine
     QTableView *DataGrid2 = nullptr; // known stations
 
     // Hidden state fields
-    QString Text5;  // country name of the call being entered
-    QString Text18; // ID of the QSO loaded for editing, empty otherwise
-    QString Text22; // other station's latitude
-    QString Text23; // other station's longitude, negated (east negative)
-    QString Text24; // new-country marker
-    QString Text25 = QStringLiteral("S"); // entry mode: "S" new QSO, "I" editing
+    // (The entry's mode, the edited QSO's ID, its position, country and marker are
+    // held by the entry session.)
     QString Text26; // prefix found (entry copy)
     QString Text27; // master prefix found (entry copy)
     QString Text28; // copy of the call for the known-stations operations
@@ -90,11 +86,9 @@ struct EntryLine
     QString Text30; // master prefix found (edit copy)
     QString Text31; // remembered known-station ID
 
-    // The QSOs of the selected band in stored order (kept by the log entry).
-    const BandLog *bandLog = nullptr;
+    // The session these fields are bound to: the entry's state, the band's QSOs.
+    EntrySession *session = nullptr;
 
     // The selected band, trimmed.
     QString band() const;
-    // Text4 as a plain whole number text ("012" -> "12"); unchanged when not a number.
-    QString serialAsNumber() const;
 };

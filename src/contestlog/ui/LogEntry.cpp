@@ -1,20 +1,14 @@
 #include "contestlog/ui/LogEntry.h"
 
-#include "callinfo/ui/CallInfoController.h"
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/ui/EntryLine.h"
-#include "contestlog/ui/LogTableModel.h"
 #include "controls/ui/ChameleonButton.h"
-#include "geo/Locator.h"
-#include "platform/ProgramFolder.h"
-#include "platform/SoundPlayer.h"
 #include "shell/ui/MessageWindow.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QItemSelectionModel>
@@ -22,151 +16,194 @@
 #include <QLineEdit>
 #include <QTableView>
 
-namespace {
+using Field = EntrySession::Field;
 
-QString threeDigits(qint64 n)
+LogEntry::LogEntry(EntryLine &entry, EntrySession &session, QObject *parent)
+    : QObject(parent), m_entry(entry), m_session(session)
 {
-    return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-}
-
-// "00.0000": at least two integer digits, four decimals, "-" in front when negative.
-QString coordinateText(double v)
-{
-    const QString digits = QStringLiteral("%1").arg(qAbs(v), 7, 'f', 4, QLatin1Char('0'));
-    return v < 0 && digits != QLatin1String("00.0000") ? QLatin1Char('-') + digits : digits;
-}
-
-// The number at the start of a text, as the longitude rule reads it.
-double leadingNumber(const QString &text)
-{
-    const QString t = text.trimmed();
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || t.at(end) == QLatin1Char('.') || t.at(end) == QLatin1Char('-')
-                              || t.at(end) == QLatin1Char('+') || t.at(end) == QLatin1Char('e')
-                              || t.at(end) == QLatin1Char('E')))
-        ++end;
-    return t.left(end).toDouble();
-}
-
-bool wholeNumber(const QString &text, qint64 &value)
-{
-    bool ok = false;
-    value = text.trimmed().toLongLong(&ok);
-    return ok;
-}
-
-}
-
-LogEntry::LogEntry(EntryLine &entry, CallInfoController &callInfo, LogTableModel &model, QObject *parent)
-    : QObject(parent), m_entry(entry), m_callInfo(callInfo), m_model(model),
-      m_store(ContestSession::instance().database())
-{
-    m_entry.bandLog = &m_band;
+    m_entry.session = &m_session;
+    bindFields();
 }
 
 // ---------------------------------------------------------------------------------
-// Checks before a QSO is written
+// Binding: the operator's typing goes into the session, the session's changes into
+// the fields.
 
-bool LogEntry::checkEntry()
+void LogEntry::bindFields()
 {
-    // Nothing reaches the log that is not a whole number in a numeric column.
-    for (QLineEdit *field : {m_entry.Text3, m_entry.Text4, m_entry.Text6, m_entry.Text7}) {
-        qint64 v = 0;
-        if (!wholeNumber(field->text(), v)) {
-            MessageWindow::showMessage(QStringLiteral("Form19"),
-                                       QStringLiteral("Raport i serijski brojevi moraju biti cijeli brojevi."));
-            selectField(field);
-            return false;
-        }
+    auto bind = [this](QLineEdit *f, void (EntrySession::*set)(const QString &)) {
+        connect(f, &QLineEdit::textChanged, this, [this, set](const QString &t) {
+            if (!m_pushing)
+                (m_session.*set)(t);
+        });
+    };
+    bind(m_entry.Text3, &EntrySession::setRstSent);
+    bind(m_entry.Text4, &EntrySession::setSerialSent);
+    bind(m_entry.Text6, &EntrySession::setRstReceived);
+    bind(m_entry.Text7, &EntrySession::setSerialReceived);
+    bind(m_entry.Text8, &EntrySession::setLocator);
+    connect(m_entry.Combo1, &QComboBox::currentTextChanged, this, [this](const QString &t) {
+        if (!m_pushing)
+            m_session.setModeText(t);
+    });
+    connect(&m_session, &EntrySession::draftChanged, this, &LogEntry::pushDraft);
+    connect(&m_session, &EntrySession::figuresChanged, this, &LogEntry::pushFigures);
+    connect(&m_session, &EntrySession::totalsChanged, this, &LogEntry::showTotals);
+    connect(&m_session, &EntrySession::duplicateChecked, this,
+            [this](bool warn) { m_entry.Label16->setVisible(warn); });
+    connect(&m_session, &EntrySession::entryReset, this, &LogEntry::onEntryReset);
+    connect(&m_session, &EntrySession::currentRowChanged, this, &LogEntry::setGridCurrentRow);
+    pullDraft();
+}
+
+void LogEntry::pullDraft()
+{
+    // Time and date come from the clock while entering, from the QSO while editing.
+    const bool editing = m_session.mode() == EntrySession::Mode::Edit;
+    m_session.setTime((editing ? m_entry.Text17 : m_entry.Text1)->text());
+    m_session.setDate((editing ? m_entry.Text16 : m_entry.Text14)->text());
+    m_session.setRstSent(m_entry.Text3->text());
+    m_session.setSerialSent(m_entry.Text4->text());
+    m_session.setModeText(m_entry.Combo1->currentText());
+    m_session.setRstReceived(m_entry.Text6->text());
+    m_session.setSerialReceived(m_entry.Text7->text());
+    m_session.setLocator(m_entry.Text8->text());
+}
+
+void LogEntry::pushDraft()
+{
+    const EntrySession::Draft &d = m_session.draft();
+    m_pushing = true;
+    auto set = [](QLineEdit *f, const QString &t) {
+        if (f->text() != t)
+            f->setText(t);
+    };
+    set(m_entry.Text2, d.call);
+    set(m_entry.Text3, d.rstSent);
+    set(m_entry.Text4, d.serialSent);
+    if (m_entry.Combo1->currentText() != d.mode)
+        m_entry.Combo1->setCurrentText(d.mode);
+    set(m_entry.Text6, d.rstReceived);
+    set(m_entry.Text7, d.serialReceived);
+    set(m_entry.Text8, d.locator);
+    if (m_session.mode() == EntrySession::Mode::Edit) {
+        set(m_entry.Text17, d.time);
+        set(m_entry.Text16, d.date);
     }
-    switch (ComputeQrbBearing()) {
-    case LocatorCheck::Ok:
+    m_pushing = false;
+}
+
+void LogEntry::pushFigures()
+{
+    m_entry.Text9->setText(m_session.qrbText());
+    m_entry.Text10->setText(m_session.bearingText());
+    m_entry.Text15->setText(m_session.duplicateMark());
+}
+
+void LogEntry::showTotals()
+{
+    const BandTotals &t = m_session.totals();
+    m_entry.Text11->setText(QString::number(t.count));
+    m_entry.Text12->setText(QString::number(t.odx));
+    m_entry.Text13->setText(QString::number(t.points));
+    // The commands that work on the band's QSOs follow its contents; editing and
+    // deleting follow the entry's mode instead.
+    const bool any = t.count > 0;
+    for (QAction *a : {m_entry.edi, m_entry.izuadi, m_entry.pozivniznaktrazi, m_entry.trazipolok, m_entry.stati,
+                       m_entry.issvihveza})
+        if (a)
+            a->setEnabled(any);
+}
+
+void LogEntry::onCallChanged()
+{
+    if (!m_pushing)
+        m_session.setCall(m_entry.Text2->text());
+}
+
+// ---------------------------------------------------------------------------------
+// Outcomes of the checks
+
+QLineEdit *LogEntry::field(Field f) const
+{
+    switch (f) {
+    case Field::Call: return m_entry.Text2;
+    case Field::RstReceived: return m_entry.Text6;
+    case Field::SerialReceived: return m_entry.Text7;
+    case Field::Locator: return m_entry.Text8;
+    case Field::RstSent: return m_entry.Text3;
+    case Field::SerialSent: return m_entry.Text4;
+    }
+    return m_entry.Text2;
+}
+
+void LogEntry::selectField(QLineEdit *f)
+{
+    f->setFocus();
+    f->selectAll();
+}
+
+bool LogEntry::handleOutcome(const EntrySession::Outcome &o)
+{
+    using O = EntrySession::Outcome;
+    if (o.ownLocatorTooLong)
+        MessageWindow::showMessage(QStringLiteral("Form21"), QStringLiteral("Lokator je predugačak (najviše 6 znakova)."));
+    switch (o.status) {
+    case O::Done:
+    case O::NothingLoaded:
         return true;
-    case LocatorCheck::OtherInvalid:
+    case O::MissingData:
+        showMissingData(o.fields);
+        return false;
+    case O::NotANumber:
+        MessageWindow::showMessage(QStringLiteral("Form19"),
+                                   QStringLiteral("Raport i serijski brojevi moraju biti cijeli brojevi."));
+        break;
+    case O::BadLocator:
         MessageWindow::showMessage(QStringLiteral("Form17"),
                                    QStringLiteral("Neispravan lokator. Upišite ispravan lokator (npr. JN85AB)."));
-        selectField(m_entry.Text8);
-        return false;
-    case LocatorCheck::OwnInvalid:
+        break;
+    case O::BadOwnLocator:
         MessageWindow::showMessage(QStringLiteral("Form18"),
                                    QStringLiteral("Vlastiti lokator nije ispravan. Upišite ga u Postavke natjecanja."));
-        selectField(m_entry.Text8);
+        break;
+    case O::DatabaseError:
+        reportDatabaseError(o.error);
         return false;
     }
+    if (!o.fields.isEmpty())
+        selectField(field(o.fields.first()));
     return false;
 }
 
-LogEntry::LocatorCheck LogEntry::ComputeQrbBearing()
+void LogEntry::showMissingData(const QList<Field> &fields)
 {
-    const QString own = ContestSettingsStore::instance().settings().lokator;
-    const QString other = m_entry.Text8->text();
-    const Geo::QrbResult r = Geo::computeQrb(own, other);
-    if (r.ownTooLong)
-        MessageWindow::showMessage(QStringLiteral("Form21"), QStringLiteral("Lokator je predugačak (najviše 6 znakova)."));
-    m_entry.Text22 = QString::number(r.other.latitude, 'g', 15);
-    m_entry.Text23 = QString::number(-r.other.longitude, 'g', 15);
-    if (!r.valid) {
-        // Neither locator is emptied: the operator corrects what was typed.
-        m_entry.Text10->setText(QStringLiteral("0"));
-        m_entry.Text9->setText(QStringLiteral("0"));
-        return Geo::computeQrb(own, own).valid ? LocatorCheck::OtherInvalid : LocatorCheck::OwnInvalid;
-    }
-    m_entry.Text10->setText(QLatin1Char(' ') + QString::number(r.bearing));
-    m_entry.Text9->setText(QLatin1Char(' ') + QString::number(r.qrb));
-    if (other == own) {
-        m_entry.Text9->setText(QStringLiteral("1"));
-        m_entry.Text10->setText(QStringLiteral("0"));
-    }
-    if (m_entry.Text15->text() == QLatin1String("D"))
-        m_entry.Text9->setText(QStringLiteral("0"));
-    return LocatorCheck::Ok;
-}
-
-bool LogEntry::buildEntry(QsoEntry &e, bool editing)
-{
-    e.time = editing ? m_entry.Text17->text() : m_entry.Text1->text();
-    e.call = m_entry.Text2->text();
-    wholeNumber(m_entry.Text3->text(), e.rsts);
-    wholeNumber(m_entry.Text4->text(), e.nrs);
-    e.mode = m_entry.Combo1->currentText();
-    wholeNumber(m_entry.Text6->text(), e.rstr);
-    wholeNumber(m_entry.Text7->text(), e.nrr);
-    e.loc = m_entry.Text8->text();
-    wholeNumber(m_entry.Text9->text(), e.qrb);
-    wholeNumber(m_entry.Text10->text(), e.bearing);
-    wholeNumber(m_entry.Text11->text(), e.qsos);
-    wholeNumber(m_entry.Text12->text(), e.odx);
-    wholeNumber(m_entry.Text13->text(), e.points);
-    e.date = editing ? m_entry.Text16->text() : m_entry.Text14->text();
-    e.dupla = m_entry.Text15->text();
-    e.latitu = coordinateText(m_entry.Text22.toDouble());
-    const double negatedLongitude = leadingNumber(m_entry.Text23);
-    const QString magnitude = coordinateText(qAbs(m_entry.Text23.toDouble()));
-    e.longitu = negatedLongitude > 0 ? QLatin1Char('-') + magnitude : magnitude;
-    e.dxccd = m_entry.Text24;
-    e.band = m_entry.Combo2->currentText();
-    return true;
-}
-
-void LogEntry::selectField(QLineEdit *field)
-{
-    field->setFocus();
-    field->selectAll();
-}
-
-void LogEntry::showMissingData()
-{
-    MessageWindow *w = showMissingDataMessage();
-    connect(w, &MessageWindow::buttonClicked, this, &LogEntry::onMissingDataConfirmed, Qt::UniqueConnection);
-}
-
-void LogEntry::onMissingDataConfirmed()
-{
-    // "U redu" brings the log and the entry line back to a clean state.
-    RefreshLogView();
-    resetWithTotals();
-    hideEditFields();
-    m_entry.Text2->setFocus();
+    // The fields are named by their captions, which the language pack relabels.
+    // The captions of the main window itself, not of a dialog it owns with the same names.
+    QWidget *window = m_entry.Text2->window();
+    auto caption = [window](const char *name) {
+        for (const QLabel *l : window->findChildren<QLabel *>(QLatin1String(name)))
+            if (l->window() == window)
+                return l->text();
+        return QString::fromLatin1(name);
+    };
+    QStringList names;
+    const std::pair<Field, const char *> captions[] = {
+        {Field::Call, "Label2"}, {Field::SerialReceived, "Label7"}, {Field::Locator, "Label8"}};
+    for (Field f : fields)
+        for (const auto &[cf, label] : captions)
+            if (cf == f)
+                names << caption(label);
+    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form6")))
+        open->close();
+    auto *w = new MessageWindow(QStringLiteral("Form6"),
+                                {QStringLiteral("Niste unijeli potrebne podatke"), names.join(QStringLiteral(", "))},
+                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
+    MessageWindow::showWindow(w);
+    // The typed QSO stays; the operator goes on in the first missing field.
+    QLineEdit *first = field(fields.first());
+    connect(w, &MessageWindow::buttonClicked, this, [first] { first->setFocus(); });
+    first->setFocus();
 }
 
 void LogEntry::reportDatabaseError(const QString &reason)
@@ -180,7 +217,7 @@ void LogEntry::reportDatabaseError(const QString &reason)
 void LogEntry::reportReadError(const QString &reason)
 {
     // Without an open contest database the start-up has already said why.
-    if (!m_store.database().isOpen())
+    if (!m_session.store().database().isOpen())
         return;
     if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form41")))
         open->close();
@@ -196,103 +233,35 @@ void LogEntry::reportReadError(const QString &reason)
 void LogEntry::SaveQso()
 {
     m_entry.chameleonButton2->hide();
-    if (m_entry.Text8->text().isEmpty() || m_entry.Text7->text().isEmpty() || m_entry.Text2->text().isEmpty()) {
-        showMissingData();
-        return;
-    }
-    if (!checkEntry())
-        return;
-    QsoEntry e;
-    buildEntry(e, false);
-    QString error;
-    const std::optional<QsoRow> row = m_store.save(e, &error);
-    if (!row) {
-        reportDatabaseError(error);
-        return;
-    }
-    invalidateTotals();
-    const bool shown = m_model.showsRows(&m_band.rows());
-    if (shown)
-        m_model.beginAppend();
-    m_band.append(*row);
-    if (shown)
-        m_model.endAppend();
-    m_callInfo.RememberKnownStation();
-    bindGridToBand();
-    EnableLogCommands();
-    resetWithTotals();
-    applyReportDefaults();
+    pullDraft();
+    if (handleOutcome(m_session.save()))
+        focusAfterSave();
 }
 
 void LogEntry::UpdateQso()
 {
-    if (m_entry.Text8->text().isEmpty() || m_entry.Text7->text().isEmpty() || m_entry.Text2->text().isEmpty()) {
-        showMissingData();
-        return;
-    }
-    bool idOk = false;
-    const qint64 id = m_entry.Text18.trimmed().toLongLong(&idOk);
-    const bool found = idOk && m_band.indexOfId(id) >= 0;
-    if (found) {
-        if (!checkEntry())
-            return;
-        QsoEntry e;
-        buildEntry(e, true);
-        QString error;
-        const std::optional<QsoRow> row = m_store.update(id, e, &error);
-        if (!row) {
-            reportDatabaseError(error);
-            return;
-        }
-        invalidateTotals();
-        m_band.replace(*row);
-        if (m_model.showsRows(&m_band.rows()))
-            m_model.rowChanged(m_band.indexOfId(id));
-        m_callInfo.UpdateKnownStation();
-    }
-    bindGridToBand();
-    m_entry.Text18.clear();
-    resetWithTotals();
-    applyReportDefaults();
+    pullDraft();
+    if (handleOutcome(m_session.update()))
+        focusAfterSave();
+}
+
+void LogEntry::focusAfterSave()
+{
+    // By default the focus stays where Enter was pressed.
+    if (m_focusCallAfterSave)
+        m_entry.Text2->setFocus();
 }
 
 void LogEntry::DeleteQso()
 {
-    bool idOk = false;
-    const qint64 id = m_entry.Text18.trimmed().toLongLong(&idOk);
-    if (idOk && m_band.indexOfId(id) >= 0) {
-        QString error;
-        if (!m_store.remove(id, &error)) {
-            reportDatabaseError(error);
-            return;
-        }
-        invalidateTotals();
-        const bool shown = m_model.showsRows(&m_band.rows());
-        if (shown)
-            m_model.beginRemove(m_band.indexOfId(id));
-        m_band.removeId(id);
-        if (shown)
-            m_model.endRemove();
-        bindGridToBand();
-        setGridCurrentRow(m_model.rowCount() > 0 ? 0 : -1);
-    }
-    resetWithTotals();
-}
-
-void LogEntry::resetWithTotals()
-{
-    // The steps that close every change of the log: a clean entry line and the band's totals.
-    ResetEntry();
-    ShowNextSerial();
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
+    QString error;
+    if (!m_session.remove(&error))
+        reportDatabaseError(error);
 }
 
 void LogEntry::CancelEntry()
 {
     RefreshLogView();
-    resetWithTotals();
     hideEditFields();
     m_entry.Text2->setFocus();
 }
@@ -324,9 +293,9 @@ void LogEntry::odustaniAction()
 
 void LogEntry::enterAction()
 {
-    if (m_entry.Text25 == QLatin1String("S"))
+    if (m_session.mode() == EntrySession::Mode::New)
         spremiAction();
-    else if (m_entry.Text25 == QLatin1String("I"))
+    else
         izmjeniAction();
 }
 
@@ -338,28 +307,7 @@ void LogEntry::hideEditFields()
 }
 
 // ---------------------------------------------------------------------------------
-// Band view and totals
-
-void LogEntry::reloadBand()
-{
-    QVector<QsoRow> rows;
-    QString error;
-    if (!m_store.bandRows(m_entry.band(), rows, &error))
-        reportReadError(error);
-    m_band.reset(rows);
-    invalidateTotals();
-    m_loadedBand = m_entry.band();
-    bindGridToBand(true);
-}
-
-void LogEntry::bindGridToBand(bool reload)
-{
-    // The grid reads the band's rows in place; after a save, update or delete the
-    // model has already announced the one row that changed.
-    if (reload || !m_model.showsRows(&m_band.rows()))
-        m_model.showRows(&m_band.rows());
-    setGridCurrentRow(m_model.rowCount() - 1);
-}
+// Band view
 
 void LogEntry::setGridCurrentRow(int row)
 {
@@ -367,10 +315,10 @@ void LogEntry::setGridCurrentRow(int row)
     if (!view || !view->selectionModel())
         return;
     m_settingGridRow = true;
-    if (row < 0) {
+    if (row < 0 || row >= m_session.log().rowCount()) {
         view->selectionModel()->clearCurrentIndex();
     } else {
-        const QModelIndex index = m_model.index(row, LogTableModel::Call);
+        const QModelIndex index = m_session.log().index(row, BandLogModel::Call);
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         view->scrollTo(index);
     }
@@ -390,8 +338,8 @@ void LogEntry::connectGrid()
     connect(view, &QTableView::clicked, this, [this](const QModelIndex &index) {
         if (!index.isValid())
             return;
-        const QString id = QString::number(m_model.row(index.row()).id);
-        if (!(m_entry.Text25 == QLatin1String("I") && m_entry.Text18 == id))
+        const qint64 id = m_session.log().shownRow(index.row()).id;
+        if (!(m_session.mode() == EntrySession::Mode::Edit && m_session.editedId() == id))
             onGridRowPicked(index.row());
     });
 }
@@ -402,7 +350,7 @@ void LogEntry::LoadBandList()
     m_entry.Combo2->clear();
     QStringList stored;
     QString error;
-    if (!ContestDatabase::storedBands(m_store.database(), stored, &error))
+    if (!ContestDatabase::storedBands(m_session.store().database(), stored, &error))
         reportReadError(error);
     for (const QString &b : stored) {
         const QString label = b.trimmed();
@@ -416,77 +364,34 @@ void LogEntry::LoadBandList()
     m_loadingBands = false;
 }
 
-void LogEntry::ApplyBandMode()
-{
-    const int k = BandLabels::number(m_entry.band());
-    if (k > 0)
-        m_entry.Combo1->setCurrentText(ContestSettingsStore::instance().settings().bands.at(k).mode);
-}
-
 void LogEntry::onBandChanged()
 {
     if (m_loadingBands)
         return;
     RefreshLogView();
-    ApplyBandMode();
 }
 
 void LogEntry::RefreshLogView()
 {
-    invalidateTotals();
-    reloadBand();
-    ResetEntry();
-    ShowPoints();
-    ShowQsoCount();
-    ShowNextSerial();
-    ShowOdx();
+    pullDraft();
+    QString error;
+    if (!m_session.changeBand(m_entry.band(), &error))
+        reportReadError(error);
     EnableLogCommands();
     m_entry.Label16->hide();
     hideEditFields();
 }
 
-const BandLog::Totals &LogEntry::totals()
-{
-    // Recomputed in full from the band's committed rows after every change; the rows
-    // come from the database on every refresh. Counting them here instead of running
-    // three aggregates over the whole table keeps a save within a few milliseconds.
-    if (!m_totalsValid) {
-        m_totals = m_band.totals();
-        m_totalsValid = true;
-    }
-    return m_totals;
-}
-
-void LogEntry::ShowQsoCount()
-{
-    m_entry.Text11->setText(QString::number(totals().count));
-}
-
-void LogEntry::ShowNextSerial()
-{
-    m_entry.Text4->setText(threeDigits(totals().count + 1));
-}
-
-void LogEntry::ShowPoints()
-{
-    m_entry.Text13->setText(QString::number(totals().points));
-}
-
-void LogEntry::ShowOdx()
-{
-    m_entry.Text12->setText(QString::number(totals().odx));
-}
-
 void LogEntry::EnableLogCommands()
 {
-    const bool any = totals().count > 0;
-    for (QAction *a : {m_entry.edi, m_entry.izuadi, m_entry.izmjeni, m_entry.brisi, m_entry.pozivniznaktrazi,
-                       m_entry.trazipolok, m_entry.stati, m_entry.issvihveza})
+    showTotals();
+    const bool any = m_session.totals().count > 0;
+    for (QAction *a : {m_entry.izmjeni, m_entry.brisi})
         if (a)
             a->setEnabled(any);
 }
 
-void LogEntry::ResetEntry()
+void LogEntry::onEntryReset()
 {
     m_entry.Label17->show();
     m_entry.Label18->show();
@@ -497,29 +402,15 @@ void LogEntry::ResetEntry()
     m_entry.spremi->setEnabled(true);
     m_entry.izmjeni->setEnabled(false);
     m_entry.brisi->setEnabled(false);
-    m_entry.Label17->clear();
-    m_entry.Label18->clear();
-    m_entry.Label19->clear();
     setEditMode(false);
-    m_entry.Text2->clear(); // runs the change handling with an empty call, in the mode before the reset
-    applyReportDefaults();
-    ApplyBandMode();
-    m_entry.Text7->clear();
-    m_entry.Text8->setText(ContestSettingsStore::instance().settings().lokator.left(2));
-    m_entry.Text9->clear();
-    m_entry.Text10->clear();
-    m_entry.Text15->clear();
     m_entry.Label25->hide();
-    m_entry.Text5.clear();
-    m_entry.Text24.clear();
     m_entry.Label26->clear();
-    m_entry.Text25 = QStringLiteral("S");
     m_entry.Line7->hide();
     m_entry.Line8->hide();
     m_entry.Line9->hide();
     m_entry.Line6->show();
     m_entry.Text31.clear();
-    m_entry.Text18.clear();
+    m_autoLocator.clear();
 }
 
 void LogEntry::setEditMode(bool editing)
@@ -534,91 +425,33 @@ void LogEntry::setEditMode(bool editing)
 }
 
 // ---------------------------------------------------------------------------------
-// Duplicates and editing from the grid
+// Editing from the grid
 
-void LogEntry::CheckDuplicate()
+void LogEntry::onGridRowPicked(int row)
 {
-    if (m_band.isEmpty()) {
-        m_entry.Text15->setText(QStringLiteral("-"));
-        m_entry.Label16->hide();
+    const BandLogModel &log = m_session.log();
+    if (log.isEmpty() || row < 0 || row >= log.rowCount())
         return;
-    }
-    if (m_band.isDuplicate(m_entry.Text2->text(), m_entry.serialAsNumber())) {
-        m_entry.Text15->setText(QStringLiteral("D"));
-        m_entry.Label16->show();
-        SoundPlayer::instance()->play(ProgramFolder::file(QStringLiteral("zvukovi/dupla.wav")));
-        m_entry.Text9->setText(QStringLiteral("0"));
-    } else {
-        m_entry.Text15->setText(QStringLiteral("-"));
-        m_entry.Label16->hide();
-    }
-}
-
-void LogEntry::ShowDuplicateMark()
-{
-    if (m_entry.Text15->text() == QLatin1String("D")) {
-        m_entry.Label16->show();
-        m_entry.Text9->setText(QStringLiteral("0"));
-    } else {
-        m_entry.Label16->hide();
-    }
-}
-
-void LogEntry::LoadQsoForEditing()
-{
-    if (m_band.isEmpty() || m_gridRow < 0 || m_gridRow >= m_model.rowCount())
-        return;
-    const QsoRow r = m_model.row(m_gridRow);
-    m_entry.chameleonButton2->show();
-    m_entry.chameleonButton1->hide();
-    m_entry.Text14->hide();
-    m_entry.Text1->hide();
-    m_entry.Text17->show();
-    m_entry.Text16->show();
-    m_entry.Text17->setText(r.time.trimmed());
-    m_entry.Text4->setText(r.nrs.trimmed());
-    m_entry.Text2->setText(r.call.trimmed());
-    m_entry.Text3->setText(r.rsts.trimmed());
-    m_entry.Combo1->setCurrentText(r.mode.trimmed());
-    m_entry.Text6->setText(r.rstr.trimmed());
-    m_entry.Text7->setText(r.nrr.trimmed());
-    m_entry.Text8->setText(r.loc.trimmed());
-    m_entry.Text9->setText(r.qrb.trimmed());
-    m_entry.Text10->setText(r.bearing.trimmed());
-    m_entry.Text15->setText(r.dupla.trimmed());
-    m_entry.Text16->setText(r.date.trimmed());
-    m_entry.Text18 = QString::number(r.id);
-    ShowDuplicateMark();
+    const QsoRow r = log.shownRow(row);
+    setEditMode(true);
+    m_session.loadForEditing(r);
     m_entry.izmjeni->setEnabled(true);
     m_entry.brisi->setEnabled(true);
     m_entry.spremi->setEnabled(false);
     for (QWidget *w : std::initializer_list<QWidget *>{m_entry.Text9, m_entry.Text10, m_entry.Text15, m_entry.Label9,
                                                        m_entry.Label10, m_entry.Label11})
         w->show();
-    for (QLineEdit *field : {m_entry.Text7, m_entry.Text4}) {
-        qint64 v = 0;
-        if (wholeNumber(field->text(), v))
-            field->setText(threeDigits(v));
-    }
     m_entry.Text2->setFocus();
     m_entry.Line7->show();
     m_entry.Line8->show();
     m_entry.Line9->show();
     m_entry.Line6->hide();
-}
-
-void LogEntry::onGridRowPicked(int row)
-{
-    m_gridRow = row;
-    LoadQsoForEditing();
     m_entry.Label25->hide();
-    m_entry.Text25 = QStringLiteral("I");
-    m_callInfo.LookupPrefixForEdit();
 }
 
 void LogEntry::showRowsForEditing(const QVector<QsoRow> &rows)
 {
-    m_model.setRows(rows);
+    m_session.log().showSearchResult(rows);
     setGridCurrentRow(rows.isEmpty() ? -1 : 0);
     if (!rows.isEmpty())
         onGridRowPicked(0); // edit mode, so Enter updates the QSO found instead of copying it
@@ -627,103 +460,76 @@ void LogEntry::showRowsForEditing(const QVector<QsoRow> &rows)
 // ---------------------------------------------------------------------------------
 // Entry fields
 
-void LogEntry::onCallChanged()
-{
-    const QString &mode = m_entry.Text25;
-    const bool entering = mode == QLatin1String("S");
-    if (!entering && mode != QLatin1String("I"))
-        return;
-    CheckDuplicate();
-    if (entering)
-        m_callInfo.LookupPrefix();
-    else
-        m_callInfo.LookupPrefixForEdit();
-    m_callInfo.CheckNewDxcc();
-    m_entry.Text28 = m_entry.Text2->text();
-    m_callInfo.FindKnownStations();
-    if (m_entry.Text2->text().isEmpty())
-        m_callInfo.ClearForEmptyCall();
-}
-
 void LogEntry::applyReportDefaults()
 {
-    const QString mode = m_entry.Combo1->currentText();
-    const QString report = (mode == QLatin1String("CW") || mode == QLatin1String("RTTY")) ? QStringLiteral("599")
-                                                                                            : QStringLiteral("59");
-    m_entry.Text3->setText(report);
-    m_entry.Text6->setText(report);
+    m_session.setModeText(m_entry.Combo1->currentText());
+    m_session.applyReportDefaults();
 }
 
 void LogEntry::fillStation(const QString &call, const QString &locator)
 {
     m_entry.Text2->setText(call);
     m_entry.Text8->setText(locator);
+    // Back to the entry line, where the exchange goes on as after a typed call.
+    m_entry.Text2->setFocus();
+}
+
+void LogEntry::offerLocator(const QString &call, const QString &locator)
+{
+    if (call != m_entry.Text2->text())
+        return; // the program is changing the call; the field shows another one
+    if (locator.isEmpty() && m_autoLocator.isEmpty())
+        return; // nothing was filled in, nothing to fill
+    // Only a field the operator has not typed into follows the known station: the
+    // prefilled letters, or the locator filled in for the call before.
+    const QString shown = m_entry.Text8->text();
+    const QString prefill = m_session.locatorPrefill();
+    if (shown != prefill && (m_autoLocator.isEmpty() || shown != m_autoLocator))
+        return;
+    m_autoLocator = locator;
+    const QString next = locator.isEmpty() ? prefill : locator;
+    if (shown != next)
+        m_entry.Text8->setText(next);
 }
 
 void LogEntry::startUp()
 {
-    m_store.setDatabase(ContestSession::instance().database());
+    m_session.setDatabase(ContestSession::instance().database());
     m_entry.chameleonButton2->hide();
-    EnableLogCommands();
     LoadBandList();
-    ApplyBandMode();
     RefreshLogView();
-    resetWithTotals();
     m_entry.Label16->hide();
     hideEditFields();
 }
 
 void LogEntry::onDatabaseReopened()
 {
-    m_store.setDatabase(ContestSession::instance().database());
-    invalidateTotals();
+    m_session.setDatabase(ContestSession::instance().database());
 }
 
 void LogEntry::onChangedElsewhere(const QString &what)
 {
     // Another PC committed a change: the band view, its totals and the next serial
-    // follow it. The entry line being typed or edited is left exactly as it is; the
-    // serial field only moves on while it still shows the serial offered before.
+    // follow it; the entry line being typed or edited is left exactly as it is.
     if (what == ContestDatabase::settingsChanged())
         return; // the main window reads the contest data and the band list afresh
-    const QString band = m_entry.band();
-    if (what != ContestDatabase::everythingChanged() && what.trimmed() != band)
+    if (what != ContestDatabase::everythingChanged() && what.trimmed() != m_entry.band())
         return;
-    QVector<QsoRow> rows;
-    if (!m_store.bandRows(band, rows))
+    const QString offered = QStringLiteral("%1").arg(m_session.nextSerial(), 3, 10, QLatin1Char('0'));
+    if (!m_session.refreshFromElsewhere())
         return; // the next change or the reconnection brings the view up to date
-    const qint64 offeredSerial = totals().count + 1;
-    const bool wasEmpty = m_band.isEmpty();
-    const bool shown = m_model.showsRows(&m_band.rows());
-    m_band.reset(rows);
-    invalidateTotals();
-    m_loadedBand = band;
-    if (shown) {
-        m_model.showRows(&m_band.rows());
-        const bool editing = m_entry.Text25 == QLatin1String("I");
-        const int edited = editing ? m_band.indexOfId(m_entry.Text18.toLongLong()) : -1;
-        setGridCurrentRow(edited >= 0 ? edited : m_model.rowCount() - 1);
+    // The serial field only moves on while it still shows the serial offered before.
+    if (m_session.mode() == EntrySession::Mode::New && m_entry.Text4->text() == offered) {
+        const QString next = QStringLiteral("%1").arg(m_session.nextSerial(), 3, 10, QLatin1Char('0'));
+        m_entry.Text4->setText(next);
+        m_session.setSerialSent(next);
     }
-    ShowQsoCount();
-    ShowPoints();
-    ShowOdx();
-    if (wasEmpty != m_band.isEmpty())
-        EnableLogCommands();
-    qint64 serial = 0;
-    if (m_entry.Text25 == QLatin1String("S") && wholeNumber(m_entry.Text4->text(), serial) && serial == offeredSerial)
-        ShowNextSerial();
 }
 
 void LogEntry::afterNewContest()
 {
-    RefreshLogView();
     LoadBandList();
-    ResetEntry();
-    ShowPoints();
-    ShowQsoCount();
-    ShowNextSerial();
-    ShowOdx();
-    EnableLogCommands();
+    RefreshLogView();
 }
 
 void LogEntry::afterSavedContestOpened()
@@ -731,11 +537,6 @@ void LogEntry::afterSavedContestOpened()
     // The opened contest brings its own bands and contest data: the band list follows it.
     LoadBandList();
     RefreshLogView();
-    ResetEntry();
-    ShowPoints();
-    ShowQsoCount();
-    ShowNextSerial();
-    ShowOdx();
     hideEditFields();
     m_entry.Text2->setFocus();
 }

@@ -1,24 +1,24 @@
 #pragma once
-#include "contestlog/BandLog.h"
-#include "contestlog/LogStore.h"
+#include "contestlog/EntrySession.h"
 
 #include <QObject>
-#include <QPointer>
 
 struct EntryLine;
-class CallInfoController;
-class LogTableModel;
+class QLineEdit;
 class QWidget;
 
-// The log entry of the main window: saving, editing and deleting QSOs, the band view
-// and its totals, the duplicate test and the call field's change handling. The
-// operations keep their long-standing names and run in the order the entry line's
-// behaviour depends on.
+// The main window's entry line bound to its entry session: the fields follow the
+// session's draft and figures, the operator's typing goes into the session, and the
+// outcome of a save, update or delete shows as message windows, focus and
+// visible controls. The rules themselves live in the session.
 class LogEntry : public QObject
 {
     Q_OBJECT
 public:
-    LogEntry(EntryLine &entry, CallInfoController &callInfo, LogTableModel &model, QObject *parent = nullptr);
+    LogEntry(EntryLine &entry, EntrySession &session, QObject *parent = nullptr);
+
+    EntrySession &session() { return m_session; }
+    LogStore &store() { return m_session.store(); }
 
     // QSO commands
     void SaveQso();
@@ -33,32 +33,27 @@ public:
     // Enter in an entry field: save in new-QSO mode, update in edit mode.
     void enterAction();
 
-    // Band view and totals
+    // Band view
     void LoadBandList();
-    void ApplyBandMode();
     void RefreshLogView();
-    void ShowQsoCount();
-    void ShowNextSerial();
-    void ShowPoints();
-    void ShowOdx();
-    void ResetEntry();
     void EnableLogCommands();
     void onBandChanged();
 
-    // Duplicates and editing
-    void CheckDuplicate();
-    void ShowDuplicateMark();
-    void LoadQsoForEditing();
     // The grid's current row changed by the operator (click or keyboard).
     void onGridRowPicked(int row);
     // Shows `rows` in the grid (a search result) and loads the first for editing.
     void showRowsForEditing(const QVector<QsoRow> &rows);
 
-    // Entry field behaviour
     void onCallChanged();
     void applyReportDefaults();
     // Fills call and locator from a picked known station.
     void fillStation(const QString &call, const QString &locator);
+    // The known station whose call is exactly the call typed (locator empty: none):
+    // its locator goes into the locator field while that holds only the prefilled
+    // letters or a locator filled in this way.
+    void offerLocator(const QString &call, const QString &locator);
+    // After a save or update the focus goes into the call field instead of staying.
+    void setFocusCallAfterSave(bool on) { m_focusCallAfterSave = on; }
 
     // The main window's start-up steps of the log (after the contest database opened).
     void startUp();
@@ -72,38 +67,31 @@ public:
     void afterSavedContestOpened();
 
     void hideEditFields();
-    void resetWithTotals();
     // Connects the grid's row changes (the view and its model must be set up).
     void connectGrid();
-    const BandLog &bandLog() const { return m_band; }
-    LogStore &store() { return m_store; }
 
 private:
-    enum class LocatorCheck { Ok, OtherInvalid, OwnInvalid };
-    LocatorCheck ComputeQrbBearing();
-    bool checkEntry(); // required fields, whole numbers, locators; shows the message when refused
-    bool buildEntry(QsoEntry &e, bool editing);
-    const BandLog::Totals &totals();
-    void invalidateTotals() { m_totalsValid = false; }
+    void bindFields();
+    void pullDraft();
+    void pushDraft();
+    void pushFigures();
+    void showTotals();
+    void onEntryReset();
+    bool handleOutcome(const EntrySession::Outcome &o);
+    void showMissingData(const QList<EntrySession::Field> &fields);
     void reportReadError(const QString &reason);
     void reportDatabaseError(const QString &reason);
-    void showMissingData();
-    void onMissingDataConfirmed();
-    void reloadBand();
-    void bindGridToBand(bool reload = false);
+    QLineEdit *field(EntrySession::Field f) const;
     void setGridCurrentRow(int row);
     void setEditMode(bool editing);
-    void selectField(class QLineEdit *field);
+    void selectField(QLineEdit *field);
+    void focusAfterSave();
 
     EntryLine &m_entry;
-    CallInfoController &m_callInfo;
-    LogTableModel &m_model;
-    LogStore m_store;
-    BandLog m_band;
-    QString m_loadedBand;
-    BandLog::Totals m_totals;
-    bool m_totalsValid = false;
+    EntrySession &m_session;
+    bool m_pushing = false;
     bool m_loadingBands = false;
     bool m_settingGridRow = false;
-    int m_gridRow = -1;
+    bool m_focusCallAfterSave = false;
+    QString m_autoLocator; // the locator filled in from a known station, until typed over
 };

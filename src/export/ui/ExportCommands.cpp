@@ -3,25 +3,19 @@
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/LogStore.h"
-#include "contestlog/ui/EntryLine.h"
+#include "contestlog/EntrySession.h"
 #include "export/LogExport.h"
 #include "export/ui/QsoListReport.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UtcClock.h"
 #include "shell/ui/MessageWindow.h"
 
-#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace ExportCommands {
 
 namespace {
-
-QString fieldText(const QLineEdit *field)
-{
-    return field ? field->text() : QString();
-}
 
 // The reason goes on a line of its own (Label2), which the language packs leave alone;
 // an open window is replaced so that it never shows a stale reason.
@@ -50,9 +44,9 @@ QString reason(const LogExport::Result &r)
     return {};
 }
 
-bool exportBand(const EntryLine &entry, LogExport::Format format)
+bool exportBand(const EntrySession &entry, LogExport::Format format)
 {
-    const ExportTotals totals{fieldText(entry.Text11), fieldText(entry.Text13)};
+    const ExportTotals totals{QString::number(entry.totals().count), QString::number(entry.totals().points)};
     const LogExport::Result r =
         LogExport::exportBand(ContestSession::instance().database(), format, entry.band(),
                               ContestSettingsStore::instance().settings(), totals, ProgramFolder::path());
@@ -65,17 +59,17 @@ bool exportBand(const EntryLine &entry, LogExport::Format format)
 
 }
 
-bool exportEdi(const EntryLine &entry)
+bool exportEdi(const EntrySession &entry)
 {
     return exportBand(entry, LogExport::Format::Edi);
 }
 
-bool exportAdif(const EntryLine &entry)
+bool exportAdif(const EntrySession &entry)
 {
     return exportBand(entry, LogExport::Format::Adif);
 }
 
-QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent)
+QPrintPreviewDialog *printQsoList(const EntrySession &entry, QWidget *parent)
 {
     QsoListReport::Data data;
     QString error;
@@ -92,7 +86,7 @@ QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent)
     data.contest = s.nazivNatjecanja;
     data.call = s.pozivniZnak;
     data.locator = s.lokator;
-    data.points = fieldText(entry.Text13);
+    data.points = QString::number(entry.totals().points);
     data.band = entry.band();
     data.date = UtcClock::instance()->nowUtc().date().toString(QLatin1String(LogFormats::DateFormat));
 

@@ -4,11 +4,12 @@
 #include "callinfo/ui/KnownStationsModel.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
+#include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestMessages.h"
+#include "contestlog/EntryPreferences.h"
+#include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
-#include "contestlog/ui/LogTableModel.h"
-#include "contest/ContestSettingsStore.h"
 #include "controls/ui/ChameleonButton.h"
 #include "cw/ui/KeyerPanel.h"
 #include "platform/RtsLine.h"
@@ -148,10 +149,10 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     totals->addStretch();
     left->addLayout(totals);
 
-    m_model = new LogTableModel(this);
+    m_session = new EntrySession(this);
     m_entry.DataGrid1 = new QTableView(central);
     m_entry.DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    m_entry.DataGrid1->setModel(m_model);
+    m_entry.DataGrid1->setModel(&m_session->log());
     m_entry.DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_entry.DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entry.DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,7 +160,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_entry.DataGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_entry.DataGrid1->verticalHeader()->setDefaultSectionSize(22);
     m_entry.DataGrid1->horizontalHeader()->setStretchLastSection(true);
-    m_entry.DataGrid1->setColumnHidden(LogTableModel::Id, true);
+    m_entry.DataGrid1->setColumnHidden(BandLogModel::Id, true);
     const int widths[] = {64, 130, 60, 64, 80, 60, 64, 90, 70, 72, 56, 100};
     for (int c = 0; c < 12; ++c)
         m_entry.DataGrid1->setColumnWidth(c, widths[c]);
@@ -243,7 +244,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setTabOrder();
 
     m_callInfo = new CallInfoController(m_entry, this);
-    m_log = new LogEntry(m_entry, *m_callInfo, *m_model, this);
+    m_log = new LogEntry(m_entry, *m_session, this);
+    m_session->setCallInfo(m_callInfo);
     m_log->connectGrid();
 
     connect(static_cast<EntryField *>(m_entry.Text2), &QLineEdit::textChanged, m_log, &LogEntry::onCallChanged);
@@ -259,6 +261,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(m_entry.Combo1, &QComboBox::activated, m_log, &LogEntry::applyReportDefaults);
     connect(m_entry.Combo2, &QComboBox::currentIndexChanged, m_log, &LogEntry::onBandChanged);
     connect(m_callInfo, &CallInfoController::stationPicked, m_log, &LogEntry::fillStation);
+    connect(m_callInfo, &CallInfoController::stationMatched, m_log, &LogEntry::offerLocator);
     connect(&ContestSession::instance(), &ContestSession::reopened, m_log, &LogEntry::onDatabaseReopened);
     connect(&ContestSession::instance(), &ContestSession::aboutToClose, m_log,
             [this] { m_log->store().setDatabase({}); });
@@ -278,7 +281,16 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     }
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The grid goes before the rows it shows.
+    m_entry.DataGrid1->setModel(nullptr);
+}
+
+BandLogModel &Form1::logModel()
+{
+    return m_session->log();
+}
 
 void Form1::buildEntryLine(QGridLayout *grid)
 {
@@ -446,7 +458,9 @@ void Form1::buildMenus()
              {"edi", "Izvoz u EDI", false}, {"izuadi", "Izvoz u ADIF", false}, {nullptr, nullptr, false},
              {"kraj", "Kraj", true}});
     addMenu("postav", "Postavke",
-            {{"osobnepostavke", "Postavke natjecanja", false}, {"bazanatjecanja", "Baza natjecanja", true}});
+            {{"osobnepostavke", "Postavke natjecanja", false},
+             {"programpostavke", "Postavke programa", false},
+             {"bazanatjecanja", "Baza natjecanja", true}});
     addMenu("editiranje", "Editiranje",
             {{"spremi", "Spremi vezu", true}, {"izmjeni", "Izmjeni vezu", true}, {"odustani", "Odustani", true},
              {nullptr, nullptr, false}, {"brisi", "Briši vezu", true}});
@@ -526,6 +540,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             focusNextPrevChild(key->key() == Qt::Key_Right);
             return true;
         }
+        // Down from the call field reaches the known stations it lists; Enter there picks one.
+        if (watched == m_entry.Text2 && key->key() == Qt::Key_Down && !key->modifiers()) {
+            QTableView *list = m_entry.DataGrid2;
+            if (list->model() && list->model()->rowCount() > 0) {
+                list->setFocus(Qt::OtherFocusReason);
+                list->setCurrentIndex(list->model()->index(0, 0));
+            }
+            return true;
+        }
     } else if (event->type() == QEvent::FocusIn
                && (watched == m_entry.Combo1 || watched == m_entry.Combo1->lineEdit())) {
         m_log->applyReportDefaults();
@@ -548,7 +571,7 @@ void Form1::copyGridHeaders()
     QStringList headers;
     for (QLabel *l : m_headerLabels)
         headers << l->text();
-    m_model->setHeaders(headers);
+    m_session->log().setHeaders(headers);
     if (KnownStationsModel *stations = m_callInfo ? m_callInfo->knownStationsModel() : nullptr) {
         QStringList stationHeaders;
         for (QLabel *l : m_stationHeaderLabels)
@@ -572,6 +595,7 @@ void Form1::load()
     m_callInfo->start();
     copyGridHeaders(); // the known-stations list has its model now
     openContestDatabase(databaseFailure);
+    applyEntryPreferences();
     m_log->startUp();
     showServerLamp(ContestSession::instance().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
@@ -610,7 +634,6 @@ void Form1::openContestDatabase(const std::function<void(const QString &)> &data
 
 void Form1::closeDatabases()
 {
-    m_model->showRows(nullptr);
     m_callInfo->closeDatabases();
     ContestSession::instance().close();
 }

@@ -10,8 +10,9 @@ class KeyerPanel;
 class ContestFileCommands;
 class LedClock;
 class UtcClockController;
+class EntrySession;
 class LogEntry;
-class LogTableModel;
+class BandLogModel;
 class QGridLayout;
 class QLabel;
 class QMenu;
@@ -30,7 +31,9 @@ public:
     EntryLine &entry() { return m_entry; }
     LogEntry &logEntry() { return *m_log; }
     CallInfoController &callInfo() { return *m_callInfo; }
-    LogTableModel &logModel() { return *m_model; }
+    // The entry's state, figures and totals: what other windows read of the entry line.
+    EntrySession &entrySession() { return *m_session; }
+    BandLogModel &logModel();
     UtcClockController &clock() { return *m_clock; }
     KeyerPanel &keyer() { return *m_keyer; }
     // Room at the top right for the UTC clock.
@@ -65,6 +68,8 @@ private:
     void connectCommands();
     void showProgressWindow();
     void onContestSettingsStored();
+    // The operator's entry preferences of brelog.ini take effect.
+    void applyEntryPreferences();
     void buildStyle();
     void setTabOrder();
     void installKeyPreview();
@@ -76,7 +81,7 @@ private:
     bool switchContestDatabase(const QString &url, QString *error);
 
     EntryLine m_entry;
-    LogTableModel *m_model = nullptr;
+    EntrySession *m_session = nullptr;
     CallInfoController *m_callInfo = nullptr;
     LogEntry *m_log = nullptr;
     ContestFileCommands *m_files = nullptr;

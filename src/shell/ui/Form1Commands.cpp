@@ -10,10 +10,12 @@
 #include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestFileCommands.h"
 #include "contest/ui/ContestMessages.h"
+#include "contestlog/EntryPreferences.h"
+#include "contestlog/EntrySession.h"
+#include "contestlog/ui/EntryPreferencesWindow.h"
 #include "contest/ui/Form2.h"
 #include "contest/ui/FormServer.h"
 #include "contestlog/ui/LogEntry.h"
-#include "contestlog/ui/LogTableModel.h"
 #include "cw/ui/Form16.h"
 #include "export/ui/ExportCommands.h"
 #include "geo/ui/Form14.h"
@@ -53,6 +55,11 @@ void Form1::connectCommands()
     connect(m_entry.trazipolok, &QAction::triggered, this,
             [this] { MsBox::open(MsBox::Kind::ByLocator, *this, this); });
 
+    on("programpostavke", [this] {
+        EntryPreferencesWindow *w = EntryPreferencesWindow::open(this);
+        connect(w, &EntryPreferencesWindow::stored, this, &Form1::applyEntryPreferences, Qt::UniqueConnection);
+    });
+
     // Contest data and the contest as a whole.
     on("osobnepostavke", [this] {
         Form2 *d = Form2::showDialog(this);
@@ -74,19 +81,20 @@ void Form1::connectCommands()
     // The export commands follow the band's contents (EnableLogCommands).
     auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
     export_(m_entry.edi, [this] {
-        if (ExportCommands::exportEdi(m_entry))
+        if (ExportCommands::exportEdi(*m_session))
             showProgressWindow();
     });
     export_(m_entry.izuadi, [this] {
-        if (ExportCommands::exportAdif(m_entry))
+        if (ExportCommands::exportAdif(*m_session))
             showProgressWindow();
     });
-    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_entry, this); });
+    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(*m_session, this); });
     // The statistics follow the band's contents (EnableLogCommands) and read the band
-    // and the totals the main window shows.
+    // and the totals the entry session keeps.
     connect(m_entry.stati, &QAction::triggered, this, [this] {
-        Form3::open(this, {[this] { return m_entry.band(); },
-                           {m_entry.Text11->text(), m_entry.Text12->text(), m_entry.Text13->text()}});
+        const BandTotals &t = m_session->totals();
+        Form3::open(this, {[this] { return m_session->band(); },
+                           {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}});
     });
 }
 
@@ -103,6 +111,11 @@ void Form1::selectLanguage(const QString &word)
         ContestMessages::showFailure(QStringLiteral("Form43"), QString::fromUtf8(LanguageNotStoredText), storeError);
     emit languageChanged();
     copyGridHeaders();
+}
+
+void Form1::applyEntryPreferences()
+{
+    m_log->setFocusCallAfterSave(EntryPreferences::load().focusCallAfterSave);
 }
 
 void Form1::showProgressWindow()
@@ -136,7 +149,7 @@ void Form1::followContestData(const QString &what)
             labels << b.trimmed();
     for (int i = 0; i < m_entry.Combo2->count(); ++i)
         listed << m_entry.Combo2->itemText(i);
-    const bool idle = m_entry.Text25 == QLatin1String("S") && m_entry.Text2->text().isEmpty();
+    const bool idle = m_session->mode() == EntrySession::Mode::New && m_entry.Text2->text().isEmpty();
     if (labels == listed || !(idle || listed.isEmpty()))
         return;
     const QString shown = m_entry.band();
@@ -161,7 +174,6 @@ bool Form1::switchContestDatabase(const QString &url, QString *error)
 {
     ContestSession &session = ContestSession::instance();
     const QString previous = session.serverUrl();
-    m_model->showRows(nullptr);
     session.setServerUrl(url);
     if (!session.open(error)) {
         // The place used before stays in use.

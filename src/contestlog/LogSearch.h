@@ -15,7 +15,4 @@ bool byCall(QSqlDatabase db, const QString &band, const QString &text, QVector<Q
 bool byLocator(QSqlDatabase db, const QString &band, const QString &text, QVector<QsoRow> &rows,
                QString *error = nullptr);
 
-// A LIKE pattern that finds `text` anywhere, with `\`, `%` and `_` escaped (ESCAPE '\').
-QString containsPattern(const QString &text);
-
 }

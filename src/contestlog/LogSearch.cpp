@@ -1,4 +1,4 @@
-#include "callinfo/LogSearch.h"
+#include "contestlog/LogSearch.h"
 
 #include "contestlog/LogStore.h"
 
@@ -15,11 +15,10 @@ bool search(QSqlDatabase db, const char *column, const QString &band, const QStr
     rows.clear();
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT ID, Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, QSOs, ODX, "
-                             "Date, Points, Dupla, Longitu, Latitu, DXCCd, Dodatak1 FROM takmicenje "
-                             "WHERE %1 LIKE ? ESCAPE '\\' AND Dodatak1 LIKE ? ESCAPE '\\' ORDER BY %1, ID")
-                  .arg(QLatin1String(column)));
-    q.addBindValue(containsPattern(text));
+    q.prepare(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 LIKE ? ESCAPE '\\' AND Dodatak1 LIKE ? ESCAPE '\\' "
+                             "ORDER BY %2, ID")
+                  .arg(LogStore::rowColumns(), QLatin1String(column)));
+    q.addBindValue(LogStore::containsPattern(text));
     q.addBindValue(LogStore::bandPattern(band));
     if (!q.exec()) {
         if (error)
@@ -31,15 +30,6 @@ bool search(QSqlDatabase db, const char *column, const QString &band, const QStr
     return true;
 }
 
-}
-
-QString containsPattern(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + t + QLatin1Char('%');
 }
 
 bool byCall(QSqlDatabase db, const QString &band, const QString &text, QVector<QsoRow> &rows, QString *error)

@@ -1,0 +1,32 @@
+#pragma once
+#include <QWidget>
+
+class QCheckBox;
+class ChameleonButton;
+
+// "Postavke programa" (objectName FormPreferences): the operator's own choices for
+// the entry line, kept in brelog.ini. Check1 "Nakon spremanja: kursor u pozivni
+// znak"; chameleonButton1 "Spremi" stores and closes, chameleonButton2 "Odustani"
+// closes.
+class EntryPreferencesWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit EntryPreferencesWindow(QWidget *owner = nullptr);
+
+    // Menu "Postavke programa": shows the window without blocking, creating it if needed.
+    static EntryPreferencesWindow *open(QWidget *owner);
+
+    QCheckBox *focusCallField() const { return m_check1; }
+
+signals:
+    // The choices were stored: the entry line follows them at once.
+    void stored();
+
+private:
+    void save();
+
+    QCheckBox *m_check1 = nullptr;
+    ChameleonButton *m_save = nullptr;
+    ChameleonButton *m_cancel = nullptr;
+};
