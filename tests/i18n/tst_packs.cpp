@@ -18,6 +18,8 @@
 #include "shell/ui/Form5.h"
 #include "shell/ui/FrmSplash.h"
 #include "shell/ui/MessageWindow.h"
+#include "station/ui/FormRadio.h"
+#include "station/ui/StationMessages.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -160,6 +162,11 @@ const QList<WindowCase> &windows()
         {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
         {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
         {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
+        {"FormRadio", [] { return new FormRadio; }},
+        {"Form51", [] { return StationMessages::showDaemonFailure(false, "IO error"); }, {"Label2"}},
+        {"Form52", [] { return StationMessages::showDaemonFailure(true, "IO error"); }, {"Label2"}},
+        {"Form53", [] { return StationMessages::showTurnResult(StationControl::TurnResult::RotatorOff); }},
+        {"Form54", [] { return failure("Form54", "Postavke radija i rotatora nisu spremljene."); }, {"Label2"}},
     };
     return list;
 }

@@ -3,8 +3,13 @@
 #include "contestlog/ui/EntryLine.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class CallInfoController;
+class ChameleonButton;
+class RadioFollower;
+class StationControl;
+class StationPanel;
 class ContestFileCommands;
 class LedClock;
 class UtcClockController;
@@ -30,6 +35,7 @@ public:
     CallInfoController &callInfo() { return *m_callInfo; }
     LogTableModel &logModel() { return *m_model; }
     UtcClockController &clock() { return *m_clock; }
+    StationControl &station() { return *m_station; }
     // Room at the top right for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
     // Room in the right column under the known stations for the CW keyer panel.
@@ -67,6 +73,11 @@ private:
     void installKeyPreview();
     void load();
     void closeDatabases();
+    // The radio and the rotator: the band and mode follow the radio, Ctrl+R turns the antenna.
+    void connectStation();
+    void applyStationSettings();
+    void turnAntenna();
+    void turnAntennaToBearing(double bearing);
 
     EntryLine m_entry;
     LogTableModel *m_model = nullptr;
@@ -77,6 +88,10 @@ private:
     UtcClockController *m_clock = nullptr;
     QVBoxLayout *m_clockArea = nullptr;
     QVBoxLayout *m_keyerArea = nullptr;
+    StationControl *m_station = nullptr;
+    StationPanel *m_stationPanel = nullptr;
+    ChameleonButton *m_turnButton = nullptr; // "Okreni antenu" beside the bearing
+    std::unique_ptr<RadioFollower> m_radioFollower;
     QList<QLabel *> m_headerLabels;
     QList<QLabel *> m_stationHeaderLabels;
     bool m_closing = false;

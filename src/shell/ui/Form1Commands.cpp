@@ -15,6 +15,9 @@
 #include "shell/ui/Form5.h"
 #include "shell/ui/FrmSplash1.h"
 #include "shell/ui/HelpWindow.h"
+#include "station/StationControl.h"
+#include "station/ui/FormRadio.h"
+#include "station/ui/StationMessages.h"
 
 #include <QAction>
 
@@ -25,7 +28,15 @@ void Form1::connectCommands()
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, slot);
     };
-    on("lokkalk", [this] { Form14::open(this); });
+    on("lokkalk", [this] {
+        Form14 *calculator = Form14::open(this);
+        calculator->setTurnAntennaAvailable(m_station->rotator().isEnabled());
+        connect(calculator, &Form14::turnAntennaRequested, this, &Form1::turnAntennaToBearing, Qt::UniqueConnection);
+    });
+    on("radiorotator", [this] {
+        connect(FormRadio::open(this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
+                Qt::UniqueConnection);
+    });
     on("frekv", [this] { Form5::open(this); });
     on("pomoc", [this] { ShowHelp(this); });
     on("oprogramceku", [this] { Form4::open(this); });
