@@ -1,12 +1,20 @@
 #include "station/HamlibDaemon.h"
 
 #include <QRegularExpression>
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
 #include <QStandardPaths>
 #include <QTcpServer>
 
 HamlibDaemon::HamlibDaemon(const QString &program, QObject *parent) : QObject(parent), m_program(program)
 {
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+#ifdef Q_OS_LINUX
+    // Should Brelog itself be killed, the daemon must not hold the serial port for ever.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
     connect(&m_process, &QProcess::readyRead, this, [this] {
         m_output += m_process.readAll();
         // Only the end of what it wrote matters: a daemon that talks a lot must not grow this.
