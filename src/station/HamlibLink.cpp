@@ -3,6 +3,7 @@
 #include "station/HamlibDaemon.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 constexpr int ReplyTimeoutMs = 2000;
@@ -34,6 +35,7 @@ HamlibLink::HamlibLink(const QString &daemonProgram, quint16 defaultPort, int po
     });
     connect(&m_client, &HamlibClient::disconnected, this, [this] {
         m_pollTimer.stop();
+        m_deviceError.clear();
         forget();
         if (m_daemon && m_daemon->isRunning() && m_sinceDaemonStart.isValid()
             && m_sinceDaemonStart.elapsed() < DaemonStartupMs)
@@ -59,6 +61,7 @@ void HamlibLink::configure(const HamlibDeviceSettings &settings)
     delete m_daemon;
     m_daemon = nullptr;
     m_daemonError.clear();
+    m_deviceError.clear();
     m_lastReported.clear();
     m_settings = settings;
     if (m_settings.enabled) {
@@ -95,8 +98,46 @@ void HamlibLink::startDaemon()
     m_client.start();
 }
 
+void HamlibLink::setDeviceError(int code)
+{
+    const QString error = code == 0 ? QString() : tr("%1 does not answer: %2").arg(m_program, errorText(code));
+    if (error == m_deviceError)
+        return;
+    m_deviceError = error;
+    emit statusChanged();
+}
+
+QString HamlibLink::errorText(int code)
+{
+    // Hamlib's error numbers, as rigctld/rotctld report them negated.
+    static const char *const texts[] = {"",
+                                        "invalid parameter",
+                                        "invalid configuration",
+                                        "out of memory",
+                                        "function not implemented",
+                                        "communication timed out",
+                                        "IO error",
+                                        "internal Hamlib error",
+                                        "protocol error",
+                                        "command rejected by the device",
+                                        "command performed, but arg truncated",
+                                        "function not available",
+                                        "VFO not targetable",
+                                        "error talking on the bus",
+                                        "collision on the bus",
+                                        "NULL device handle or invalid pointer parameter",
+                                        "invalid VFO",
+                                        "argument out of domain"};
+    const int n = -code;
+    if (n > 0 && n < int(std::size(texts)))
+        return QString::fromLatin1(texts[n]);
+    return tr("Hamlib error %1").arg(code);
+}
+
 QString HamlibLink::reason() const
 {
+    if (!m_deviceError.isEmpty() && m_client.isConnected())
+        return m_deviceError;
     if (m_client.isConnected())
         return {};
     if (!m_settings.enabled)
@@ -121,8 +162,8 @@ RadioLink::RadioLink(QObject *parent)
 void RadioLink::poll()
 {
     client().request(QStringLiteral("get_freq"), [this](const HamlibReply &r) {
-        if (r.ok())
-            m_frequency = qint64(std::llround(r.value(QStringLiteral("Frequency")).toDouble()));
+        setDeviceError(r.code);
+        m_frequency = r.ok() ? qint64(std::llround(r.value(QStringLiteral("Frequency")).toDouble())) : 0;
     });
     client().request(QStringLiteral("get_mode"), [this](const HamlibReply &r) {
         if (r.ok())
@@ -148,8 +189,11 @@ RotatorLink::RotatorLink(QObject *parent)
 void RotatorLink::poll()
 {
     client().request(QStringLiteral("get_pos"), [this](const HamlibReply &r) {
-        if (!r.ok())
+        setDeviceError(r.code);
+        if (!r.ok()) {
+            forget();
             return;
+        }
         bool ok = false;
         const double az = r.value(QStringLiteral("Azimuth")).toDouble(&ok);
         if (!ok)

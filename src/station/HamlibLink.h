@@ -22,7 +22,8 @@ public:
     void configure(const HamlibDeviceSettings &settings);
     const HamlibDeviceSettings &settings() const { return m_settings; }
     bool isEnabled() const { return m_settings.enabled; }
-    bool isConnected() const { return m_client.isConnected(); }
+    // The daemon is reached and the radio or rotator behind it answers.
+    bool isConnected() const { return m_client.isConnected() && m_deviceError.isEmpty(); }
     // Why the link is down; empty while connected.
     QString reason() const;
     // Where the link talks to ("127.0.0.1:4532").
@@ -36,10 +37,16 @@ signals:
     // The daemon Brelog started ended early or could not start; `text` is its own reason.
     void daemonFailed(const QString &text);
 
+public:
+    // Hamlib's words for its error codes ("RPRT -5": "communication timed out").
+    static QString errorText(int code);
+
 protected:
     virtual void poll() = 0;
     // The connection went away: forget what was read.
     virtual void forget() {}
+    // After each poll answer: the daemon is there, but the device behind it may not answer.
+    void setDeviceError(int code);
 
 private:
     void startDaemon();
@@ -53,6 +60,7 @@ private:
     QTimer m_restartTimer;
     QElapsedTimer m_sinceDaemonStart;
     QString m_daemonError;
+    QString m_deviceError;
     QString m_lastReported;
 };
 

@@ -26,6 +26,8 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +80,42 @@ struct StationWindow
     double rotatorAzimuth() const { return rot.value(QStringLiteral("get_pos"), QStringLiteral("Azimuth")).toDouble(); }
 };
 
+// A daemon of the test's own: answers get_freq/get_mode with `code` (0: a radio on
+// 432.1 MHz USB), or stays silent.
+class FakeRigDaemon : public QObject
+{
+public:
+    int code = -5;
+    bool silent = false;
+
+    FakeRigDaemon()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = m_server.nextPendingConnection())
+                QObject::connect(s, &QTcpSocket::readyRead, this, [this, s] { answer(s); });
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+
+private:
+    void answer(QTcpSocket *s)
+    {
+        while (s->canReadLine()) {
+            const QByteArray command = s->readLine().trimmed().mid(2); // the extended-form prefix dropped
+            if (silent)
+                continue;
+            QByteArray reply = command + ":\n";
+            if (code == 0 && command == "get_freq")
+                reply += "Frequency: 432100000\n";
+            if (code == 0 && command == "get_mode")
+                reply += "Mode: USB\nPassband: 2400\n";
+            s->write(reply + "RPRT " + QByteArray::number(code) + "\n");
+        }
+    }
+    QTcpServer m_server;
+};
+
 }
 
 class TestStation : public QObject
@@ -96,6 +134,7 @@ private slots:
     void withoutSettingsNothingIsPolledOrShown();
 
     void radioLinkReadsDummyRadio();
+    void radioThatDoesNotAnswerIsShownAsAway();
     void daemonStartedByBrelogAndItsFailureReported();
     void bandAndModeFollowTheRadio();
     void nothingChangesWhileAQsoIsTypedOrEdited();
@@ -276,6 +315,27 @@ void TestStation::radioLinkReadsDummyRadio()
     QTRY_COMPARE_WITH_TIMEOUT(radio.frequency(), qint64(432200000), 3000);
     QTRY_COMPARE_WITH_TIMEOUT(radio.mode(), QStringLiteral("CWR"), 3000);
     QVERIFY(!reads.isEmpty());
+}
+
+void TestStation::radioThatDoesNotAnswerIsShownAsAway()
+{
+    // rigctld is there, the radio behind it is switched off: Hamlib's own error shows.
+    FakeRigDaemon daemon;
+    RadioLink radio;
+    QSignalSpy reads(&radio, &RadioLink::radioRead);
+    radio.configure(external(daemon.port()));
+    QTRY_COMPARE_WITH_TIMEOUT(radio.reason(), QStringLiteral("rigctld does not answer: communication timed out"), 3000);
+    QVERIFY(!radio.isConnected());
+    QVERIFY(reads.isEmpty());
+    // The radio is switched on: the next poll finds it.
+    daemon.code = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(radio.isConnected(), 3000);
+    QCOMPARE(radio.frequency(), qint64(432100000));
+    QCOMPARE(radio.mode(), QStringLiteral("USB"));
+    // A daemon that stops answering is dropped after the reply timeout, not waited for.
+    daemon.silent = true;
+    QTRY_VERIFY_WITH_TIMEOUT(!radio.isConnected(), 4000);
+    QVERIFY2(radio.reason().startsWith(QLatin1String("no answer from 127.0.0.1")), qPrintable(radio.reason()));
 }
 
 void TestStation::daemonStartedByBrelogAndItsFailureReported()
