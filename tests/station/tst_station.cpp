@@ -77,7 +77,8 @@ struct StationWindow
     Form1 &window() { return fixture->window(); }
     EntryLine &entry() { return fixture->window().entry(); }
     StationControl &station() { return fixture->window().station(); }
-    double rotatorAzimuth() const { return rot.value(QStringLiteral("get_pos"), QStringLiteral("Azimuth")).toDouble(); }
+    // Read back with the rotator's own "p" command.
+    double rotatorAzimuth() const { return rot.value(QStringLiteral("p"), QStringLiteral("Azimuth")).toDouble(); }
 };
 
 // A daemon of the test's own: answers get_freq/get_mode with `code` (0: a radio on

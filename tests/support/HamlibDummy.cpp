@@ -54,7 +54,8 @@ QStringList HamlibDummy::command(const QString &command) const
     s.connectToHost(QStringLiteral("127.0.0.1"), m_port);
     if (!s.waitForConnected(2000))
         return {};
-    s.write("+\\" + command.toUtf8() + '\n');
+    // Extended answers: "+p" for a one-letter command, "+\\get_pos" for a long one.
+    s.write((command.size() == 1 ? QByteArray("+") : QByteArray("+\\")) + command.toUtf8() + '\n');
     QStringList lines;
     QByteArray buffer;
     const QDeadlineTimer deadline(3000);

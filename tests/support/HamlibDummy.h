@@ -19,7 +19,8 @@ public:
     void kill();
     quint16 port() const { return m_port; }
 
-    // Sends "+\command" and returns the answer's lines up to and including "RPRT n".
+    // Sends `command` ("p", or "set_freq 144100000" in long form) in the extended form and
+    // returns the answer's lines up to and including "RPRT n".
     QStringList command(const QString &command) const;
     // The value of "Key: value" in the answer to `command`.
     QString value(const QString &command, const QString &key) const;
