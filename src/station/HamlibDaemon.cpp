@@ -50,12 +50,16 @@ bool HamlibDaemon::start(const HamlibDeviceSettings &s)
         emit failed(tr("%1 is not installed (Debian package libhamlib-utils)").arg(m_program));
         return false;
     }
+    if (s.model.trimmed().isEmpty()) {
+        emit failed(tr("no Hamlib model chosen for %1").arg(m_program));
+        return false;
+    }
     m_port = freePort();
     if (m_port == 0) {
         emit failed(tr("no free local port for %1").arg(m_program));
         return false;
     }
-    QStringList args{QStringLiteral("-m"), s.model.trimmed().isEmpty() ? QStringLiteral("1") : s.model.trimmed()};
+    QStringList args{QStringLiteral("-m"), s.model.trimmed()};
     if (!s.device.trimmed().isEmpty())
         args << QStringLiteral("-r") << s.device.trimmed();
     if (s.speed > 0)

@@ -365,6 +365,14 @@ void TestStation::daemonStartedByBrelogAndItsFailureReported()
     QVERIFY(!radio.isConnected());
     QCOMPARE(radio.reason(), failures.first().first().toString());
 
+    // No model at all is said as such; nothing is started.
+    own.model.clear();
+    radio.configure(own);
+    QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 2, 3000);
+    QCOMPARE(failures.last().first().toString(), QStringLiteral("no Hamlib model chosen for rigctld"));
+    QVERIFY(!radio.daemon()->isRunning());
+    own.model = QStringLiteral("99999");
+
     // The main window shows it in its message window.
     MainWindowFixture f({4}, TestSupport::sampleSettings(), [&](TempProgramFolder &folder) {
         StationSettings s;
