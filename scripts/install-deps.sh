@@ -4,7 +4,7 @@
 set -euo pipefail
 PKGS="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev
 qt6-multimedia-dev libqt6opengl6-dev libqt6sql6-sqlite xvfb xauth sqlite3
-poppler-utils xdotool imagemagick libqt6sql6-psql postgresql"
+poppler-utils xdotool imagemagick libqt6sql6-psql postgresql libhamlib-utils"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

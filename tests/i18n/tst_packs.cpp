@@ -25,6 +25,8 @@
 #include "shell/ui/FrmSplash.h"
 #include "shell/ui/MessageWindow.h"
 #include "stats/ui/Form3.h"
+#include "station/ui/FormRadio.h"
+#include "station/ui/StationMessages.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -183,6 +185,11 @@ const QList<WindowCase> &windows()
         {"Form56", [] { return message("Form56", "Veza s bazom natjecanja je uspostavljena."); }},
         {"FormPreferences", [] { return new EntryPreferencesWindow; }},
         {"Form35", [] { return failure("Form35", "Postavke nisu spremljene."); }, {"Label2"}},
+        {"FormRadio", [] { return new FormRadio; }},
+        {"Form51", [] { return StationMessages::showDaemonFailure(false, "IO error"); }, {"Label2"}},
+        {"Form52", [] { return StationMessages::showDaemonFailure(true, "IO error"); }, {"Label2"}},
+        {"Form53", [] { return StationMessages::showTurnResult(StationControl::TurnResult::RotatorOff); }},
+        {"Form54", [] { return failure("Form54", "Postavke radija i rotatora nisu spremljene."); }, {"Label2"}},
     };
     return list;
 }

@@ -103,9 +103,17 @@ Form14::Form14(QWidget *owner) : QWidget(owner, Qt::Window)
     auto *calculate = new ChameleonButton(QStringLiteral("chameleonButton1"), QStringLiteral("Računaj"), this);
     auto *cancel = new ChameleonButton(QStringLiteral("chameleonButton2"), QStringLiteral("Odustani"), this);
     connect(calculate, &QPushButton::clicked, this, &Form14::Calculate);
+    m_turn = new ChameleonButton(QStringLiteral("chameleonButton3"), QStringLiteral("Okreni antenu"), this);
+    m_turn->hide();
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_turn, &QPushButton::clicked, this, [this] {
+        Calculate();
+        if (m_valid)
+            emit turnAntennaRequested(m_bearing);
+    });
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(calculate, 1);
+    buttons->addWidget(m_turn, 1);
     buttons->addWidget(cancel, 1);
 
     auto *layout = new QVBoxLayout(this);
@@ -116,7 +124,8 @@ Form14::Form14(QWidget *owner) : QWidget(owner, Qt::Window)
 
     setTabOrder(m_text3, m_text5);
     setTabOrder(m_text5, calculate);
-    setTabOrder(calculate, cancel);
+    setTabOrder(calculate, m_turn);
+    setTabOrder(m_turn, cancel);
 
     // The window sees every key before its fields (the arrow keys move the focus).
     for (QWidget *child : findChildren<QWidget *>())
@@ -148,6 +157,8 @@ void Form14::Calculate()
     Text2 = -r.own.longitude;
     Text4 = r.other.latitude;
     Text8 = -r.other.longitude;
+    m_valid = r.valid;
+    m_bearing = r.bearing;
     if (r.valid) {
         m_text1->setText(numberText(r.bearing));
         m_text6->setText(numberText(r.qrb));
@@ -157,6 +168,11 @@ void Form14::Calculate()
         m_text3->clear();
         m_text5->clear();
     }
+}
+
+void Form14::setTurnAntennaAvailable(bool available)
+{
+    m_turn->setVisible(available);
 }
 
 Form14 *Form14::open(QWidget *owner)

@@ -34,7 +34,14 @@ public:
 
     // "Računaj".
     void Calculate();
+    // "Okreni antenu" (chameleonButton3), shown only where a rotator is connected to the program.
+    void setTurnAntennaAvailable(bool available);
 
+signals:
+    // "Okreni antenu": the bearing of a valid result, in degrees.
+    void turnAntennaRequested(double bearing);
+
+public:
     // Working fields: latitude and negated longitude (west positive) of the first
     // (Text7, Text2) and the second locator (Text4, Text8).
     double Text7 = 0;
@@ -50,4 +57,7 @@ private:
     LocatorField *m_text5 = nullptr;
     QLineEdit *m_text6 = nullptr;
     QLineEdit *m_text1 = nullptr;
+    ChameleonButton *m_turn = nullptr;
+    bool m_valid = false;
+    int m_bearing = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "callinfo/ui/CallInfoController.h"
 #include "callinfo/ui/KnownStationsModel.h"
+#include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
@@ -19,6 +20,10 @@
 #include "shell/ui/MenuIcons.h"
 #include "shell/ui/MessageWindow.h"
 #include "shell/ui/UtcClockController.h"
+#include "station/RadioFollower.h"
+#include "station/StationControl.h"
+#include "station/ui/StationMessages.h"
+#include "station/ui/StationPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,6 +95,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brelog    v.2.0"));
 
+    m_station = new StationControl(this);
+
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(central);
@@ -147,6 +154,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     totals->addWidget(caption(QStringLiteral("Label20"), QStringLiteral("Bodovi"), central));
     totals->addWidget(m_entry.Text13);
     totals->addStretch();
+    m_stationPanel = new StationPanel(*m_station, central);
+    totals->addWidget(m_stationPanel);
     left->addLayout(totals);
 
     m_session = new EntrySession(this);
@@ -283,6 +292,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
 Form1::~Form1()
 {
+    // The radio and rotator go first: their last signals reach collaborators still alive.
+    delete m_station;
     // The grid goes before the rows it shows.
     m_entry.DataGrid1->setModel(nullptr);
 }
@@ -394,6 +405,11 @@ void Form1::buildEntryLine(QGridLayout *grid)
     m_entry.Line8 = line(QStringLiteral("Line8"), QFrame::HLine, p);
     grid->addWidget(m_entry.Line7, 0, editCol - 1, 1, c - editCol + 2, Qt::AlignTop);
     grid->addWidget(m_entry.Line8, 1, editCol - 1, 1, c - editCol + 2, Qt::AlignBottom);
+    m_turnButton = new ChameleonButton(QStringLiteral("chameleonButton30"), QStringLiteral("Okreni antenu"), p);
+    m_turnButton->setFocusPolicy(Qt::NoFocus);
+    m_turnButton->setToolTip(QStringLiteral("Ctrl+R"));
+    m_turnButton->hide();
+    grid->addWidget(m_turnButton, 1, ++c);
 
     // Commands and warnings under the fields.
     auto *row = new QHBoxLayout;
@@ -460,13 +476,15 @@ void Form1::buildMenus()
     addMenu("postav", "Postavke",
             {{"osobnepostavke", "Postavke natjecanja", false},
              {"programpostavke", "Postavke programa", false},
-             {"bazanatjecanja", "Baza natjecanja", true}});
+             {"bazanatjecanja", "Baza natjecanja", true},
+             {"radiorotator", "Radio i rotator", false}});
     addMenu("editiranje", "Editiranje",
             {{"spremi", "Spremi vezu", true}, {"izmjeni", "Izmjeni vezu", true}, {"odustani", "Odustani", true},
              {nullptr, nullptr, false}, {"brisi", "Briši vezu", true}});
     addMenu("alati", "Alati",
             {{"lokkalk", "Lokator kalkulator", false},
-             {"uvozstanica", "Uvoz poznatih stanica iz EDI datoteka...", false}});
+             {"uvozstanica", "Uvoz poznatih stanica iz EDI datoteka...", false},
+             {"okreniantenu", "Okreni antenu", true}});
     addMenu("pretraga", "Pretraga",
             {{"pozivniznaktrazi", "Traži po pozivnom znaku", false}, {"trazipolok", "Traži po lokatoru", false}});
     addMenu("statistika", "Statistika", {{"stati", "Statistika", false}});
@@ -479,6 +497,7 @@ void Form1::buildMenus()
              {nullptr, nullptr, false}, {"pomoc", "Pomoć", false}, {nullptr, nullptr, false},
              {"oprogramceku", "O programu", false}});
 
+    action(QStringLiteral("okreniantenu"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m_entry.spremi = action(QStringLiteral("spremi"));
     m_entry.izmjeni = action(QStringLiteral("izmjeni"));
     m_entry.odustani = action(QStringLiteral("odustani"));
@@ -600,6 +619,69 @@ void Form1::load()
     showServerLamp(ContestSession::instance().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
+    connectStation();
+}
+
+void Form1::connectStation()
+{
+    // The one place where the radio meets the entry line: the band selector and the mode
+    // field follow the radio as if the operator had chosen them, never while a QSO is
+    // being typed or edited.
+    RadioFollower::Entry entry;
+    entry.busy = [this] {
+        return !m_entry.Text2->text().isEmpty() || !m_entry.Text7->text().isEmpty() || m_entry.Text8->text().size() > 2
+               || m_session->mode() != EntrySession::Mode::New;
+    };
+    entry.bands = [this] {
+        QList<RadioBands::StoredBand> bands;
+        const ContestSettings &settings = ContestSettingsStore::instance().settings();
+        for (int i = 0; i < m_entry.Combo2->count(); ++i) {
+            const QString label = m_entry.Combo2->itemText(i);
+            const int k = BandLabels::number(label);
+            bands.append({label, k > 0 ? settings.bands.at(k).transOsc : QString()});
+        }
+        return bands;
+    };
+    entry.band = [this] { return m_entry.band(); };
+    entry.selectBand = [this](const QString &band) { m_entry.Combo2->setCurrentIndex(m_entry.Combo2->findText(band)); };
+    entry.mode = [this] { return m_entry.Combo1->currentText(); };
+    entry.selectMode = [this](const QString &mode) {
+        m_entry.Combo1->setCurrentText(mode);
+        m_log->applyReportDefaults();
+    };
+    m_radioFollower = std::make_unique<RadioFollower>(entry);
+    RadioLink &radio = m_station->radio();
+    connect(&radio, &RadioLink::radioRead, this,
+            [this](qint64 hz, const QString &mode) { m_radioFollower->radioRead(hz, mode); });
+    connect(&radio, &HamlibLink::statusChanged, this, [this] {
+        if (!m_station->radio().isConnected())
+            m_radioFollower->forget();
+    });
+    connect(&radio, &HamlibLink::daemonFailed, this,
+            [](const QString &text) { StationMessages::showDaemonFailure(false, text); });
+    connect(&m_station->rotator(), &HamlibLink::daemonFailed, this,
+            [](const QString &text) { StationMessages::showDaemonFailure(true, text); });
+    connect(action(QStringLiteral("okreniantenu")), &QAction::triggered, this, &Form1::turnAntenna);
+    connect(m_turnButton, &QPushButton::clicked, this, &Form1::turnAntenna);
+    applyStationSettings();
+}
+
+void Form1::applyStationSettings()
+{
+    m_station->apply(StationSettings::load());
+    m_turnButton->setVisible(m_station->rotator().isEnabled());
+    m_stationPanel->refresh();
+}
+
+void Form1::turnAntennaToBearing(double bearing)
+{
+    StationMessages::showTurnResult(m_station->turnToBearing(bearing));
+}
+
+void Form1::turnAntenna()
+{
+    StationMessages::showTurnResult(
+        m_station->turnToLocator(ContestSettingsStore::instance().settings().lokator, m_entry.Text8->text()));
 }
 
 void Form1::openContestDatabase(const std::function<void(const QString &)> &databaseFailure)
@@ -642,6 +724,8 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     if (!m_closing) {
         m_closing = true;
+        // The daemons Brelog started end with it.
+        m_station->apply({});
         closeDatabases();
         // Message windows and tool windows go with the main window.
         for (QWidget *w : QApplication::topLevelWidgets())

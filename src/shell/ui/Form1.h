@@ -4,9 +4,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class CallInfoController;
 class KeyerPanel;
+class ChameleonButton;
+class RadioFollower;
+class StationControl;
+class StationPanel;
 class ContestFileCommands;
 class LedClock;
 class UtcClockController;
@@ -36,6 +41,7 @@ public:
     BandLogModel &logModel();
     UtcClockController &clock() { return *m_clock; }
     KeyerPanel &keyer() { return *m_keyer; }
+    StationControl &station() { return *m_station; }
     // Room at the top right for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
     // Room in the right column under the known stations for the CW keyer panel.
@@ -79,6 +85,11 @@ private:
     void showServerLamp(bool connected);
     void followContestData(const QString &what);
     bool switchContestDatabase(const QString &url, QString *error);
+    // The radio and the rotator: the band and mode follow the radio, Ctrl+R turns the antenna.
+    void connectStation();
+    void applyStationSettings();
+    void turnAntenna();
+    void turnAntennaToBearing(double bearing);
 
     EntryLine m_entry;
     EntrySession *m_session = nullptr;
@@ -91,6 +102,10 @@ private:
     KeyerPanel *m_keyer = nullptr;
     QVBoxLayout *m_clockArea = nullptr;
     QVBoxLayout *m_keyerArea = nullptr;
+    StationControl *m_station = nullptr;
+    StationPanel *m_stationPanel = nullptr;
+    ChameleonButton *m_turnButton = nullptr; // "Okreni antenu" beside the bearing
+    std::unique_ptr<RadioFollower> m_radioFollower;
     QList<QLabel *> m_headerLabels;
     QList<QLabel *> m_stationHeaderLabels;
     bool m_closing = false;

@@ -25,6 +25,9 @@
 #include "shell/ui/FrmSplash1.h"
 #include "shell/ui/HelpWindow.h"
 #include "stats/ui/Form3.h"
+#include "station/StationControl.h"
+#include "station/ui/FormRadio.h"
+#include "station/ui/StationMessages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -38,7 +41,15 @@ void Form1::connectCommands()
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, slot);
     };
-    on("lokkalk", [this] { Form14::open(this); });
+    on("lokkalk", [this] {
+        Form14 *calculator = Form14::open(this);
+        calculator->setTurnAntennaAvailable(m_station->rotator().isEnabled());
+        connect(calculator, &Form14::turnAntennaRequested, this, &Form1::turnAntennaToBearing, Qt::UniqueConnection);
+    });
+    on("radiorotator", [this] {
+        connect(FormRadio::open(this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
+                Qt::UniqueConnection);
+    });
     on("frekv", [this] { Form5::open(this); });
     on("cwiinterface", [this] { Form16::open(this); });
     on("pomoc", [this] { ShowHelp(this); });

@@ -45,7 +45,8 @@ const QStringList &HelpWindow::pageFiles()
         QStringLiteral("index.html"),      QStringLiteral("getting-started.html"),
         QStringLiteral("logging.html"),    QStringLiteral("contest-data.html"),
         QStringLiteral("exports.html"),    QStringLiteral("statistics.html"),
-        QStringLiteral("cw-keyer.html"),   QStringLiteral("files-backups.html")};
+        QStringLiteral("cw-keyer.html"),   QStringLiteral("radio-rotator.html"),
+        QStringLiteral("files-backups.html")};
     return files;
 }
 
