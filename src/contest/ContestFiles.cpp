@@ -123,9 +123,9 @@ bool isValidCopyName(const QString &contestName)
     return QFile::encodeName(n).size() + 4 <= 255;
 }
 
-QString freeAutosavePath()
+QString freeAutosavePath(const UtcClock &clock)
 {
-    const QString stamp = UtcClock::instance()->nowUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp = clock.nowUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QDir dir(backupFolder());
     QString path = dir.filePath(QStringLiteral("autosave-%1.mdb").arg(stamp));
     for (int n = 2; QFileInfo::exists(path) || QFileInfo::exists(path + QStringLiteral(".part")); ++n)
@@ -146,7 +146,7 @@ CopyResult saveContestCopy(const QString &contestName, QString *error)
     return copyWorkingFile(copyPath(contestName), error) ? CopyResult::Saved : CopyResult::Failed;
 }
 
-NewContestResult createContestDatabase(const BeforeClose &beforeClose)
+NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose &beforeClose)
 {
     NewContestResult r;
     ContestSession &session = ContestSession::instance();
@@ -157,7 +157,7 @@ NewContestResult createContestDatabase(const BeforeClose &beforeClose)
             r.error = QStringLiteral("%1: cannot create the folder").arg(backupFolder());
             return r;
         }
-        const QString save = freeAutosavePath();
+        const QString save = freeAutosavePath(clock);
         bool saved = copyWorkingFile(save, &r.error);
         // A working file SQLite cannot read is kept byte for byte; it is closed.
         if (!saved && !session.isOpen())

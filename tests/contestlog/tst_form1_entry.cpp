@@ -7,7 +7,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "geo/Locator.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "ExportFixture.h"
+#include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/ContestSettingsStore.h"
@@ -8,7 +9,7 @@
 #include "export/ui/ExportCommands.h"
 #include "export/ui/QsoListReport.h"
 #include "platform/ProgramFolder.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,6 +27,7 @@ Q_DECLARE_METATYPE(QVector<ReportPagination::PageRange>)
 class TestPrintList : public QObject
 {
     Q_OBJECT
+    TestPlatform m_platform;
 private slots:
     void init();
     void cleanup();
@@ -190,7 +192,7 @@ void TestPrintList::menuExportsWriteTheBandFile()
     m_combo.addItem(QStringLiteral("144 MHz "));
     m_count.setText(QStringLiteral("5"));
     m_points.setText(QStringLiteral("1274"));
-    QVERIFY(edi ? ExportCommands::exportEdi(m_entry) : ExportCommands::exportAdif(m_entry));
+    QVERIFY(edi ? ExportCommands::exportEdi(m_entry, m_platform.platform()) : ExportCommands::exportAdif(m_entry, m_platform.platform()));
     QFile f(m_folder->file(QStringLiteral("log/") + fileName));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), ExportFixture::expected(expectedFile));
@@ -201,7 +203,7 @@ void TestPrintList::adifMenuReportsEmptyBand()
 {
     openSession();
     m_combo.addItem(QStringLiteral("50 MHz"));
-    QVERIFY(!ExportCommands::exportAdif(m_entry));
+    QVERIFY(!ExportCommands::exportAdif(m_entry, m_platform.platform()));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form24"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Na ovom bandu nema veza."));
@@ -215,7 +217,7 @@ void TestPrintList::menuExportReportsFailure()
     QFile blocker(m_folder->file(QStringLiteral("log")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QVERIFY(!ExportCommands::exportEdi(m_entry));
+    QVERIFY(!ExportCommands::exportEdi(m_entry, m_platform.platform()));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form23"));
     QVERIFY(w);
     // The fixed text and the reason are separate labels: the packs relabel only Label1.
@@ -231,7 +233,7 @@ void TestPrintList::printListOpensPreviewOfBand()
     openSession();
     m_combo.addItem(QStringLiteral("432 MHz"));
     m_points.setText(QStringLiteral("630"));
-    QPrintPreviewDialog *preview = ExportCommands::printQsoList(m_entry);
+    QPrintPreviewDialog *preview = ExportCommands::printQsoList(m_entry, m_platform.platform());
     QVERIFY(preview);
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->windowTitle(), QStringLiteral("Print all QSO's"));
@@ -245,7 +247,7 @@ void TestPrintList::printListOfEmptyBandShowsNothing()
 {
     openSession();
     m_combo.addItem(QStringLiteral("50 MHz"));
-    QVERIFY(!ExportCommands::printQsoList(m_entry));
+    QVERIFY(!ExportCommands::printQsoList(m_entry, m_platform.platform()));
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }

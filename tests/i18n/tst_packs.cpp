@@ -1,23 +1,23 @@
 // Completeness of the shipped language packs against the real windows.
+#include "TestPlatform.h"
 #include "TestSupport.h"
-#include "callinfo/EdiStationImport.h"
 #include "callinfo/ui/LogSearchTarget.h"
-#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/LogSearchWindow.h"
 #include "contest/ContestSettingsStore.h"
-#include "contest/ui/ContestMessages.h"
-#include "contest/ui/Form2.h"
+#include "contest/ui/ContestDataDialog.h"
 #include "contestlog/ContestDatabase.h"
 #include "contestlog/ContestSession.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ui/Form1.h"
 
-#include "geo/ui/Form14.h"
+#include "geo/ui/LocatorCalculator.h"
 #include "i18n/LanguagePack.h"
 #include "i18n/ui/LanguageApplier.h"
-#include "shell/ui/Form4.h"
-#include "shell/ui/Form5.h"
-#include "shell/ui/FrmSplash.h"
-#include "shell/ui/MessageWindow.h"
+#include "shell/ui/AboutWindow.h"
+#include "shell/ui/FrequencyListWindow.h"
+#include "shell/ui/SplashWindow.h"
+#include "controls/MessageCatalogue.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,7 +37,7 @@ namespace {
 
 struct WindowCase
 {
-    const char *name;
+    QString name;
     std::function<QWidget *()> make;
     // Controls that show values, not captions (never relabelled).
     QStringList valueControls = {};
@@ -51,15 +51,10 @@ const QStringList KeyerPanel = {"Label27", "Label28", "Label45", "Label46", "Lab
                                 "chameleonButton4(5)", "chameleonButton4(6)", "chameleonButton4(7)",
                                 "chameleonButton4(8)"};
 
-MessageWindow *message(const char *name, const char *text)
+Platform &testPlatform()
 {
-    return new MessageWindow(name, {QString::fromUtf8(text)}, {{"chameleonButton1", "U redu"}});
-}
-
-// A failure window: the fixed text in Label1, the reason (a value) in Label2.
-MessageWindow *failure(const char *name, const char *text)
-{
-    return new MessageWindow(name, {QString::fromUtf8(text), "disk I/O error"}, {{"chameleonButton1", "U redu"}});
+    static TestPlatform platform;
+    return platform.platform();
 }
 
 // The windows that show the contest record need the contest database of the program folder.
@@ -99,12 +94,13 @@ QStringList bandTabs()
 // Every window relabelled by the packs. One line per window.
 const QList<WindowCase> &windows()
 {
-    static const QList<WindowCase> list{
+    static const QList<WindowCase> list = [] {
+    QList<WindowCase> list{
         {"Form1",
          [] {
              // The main window opens the contest database of the program folder.
              openContestDatabase();
-             return new Form1;
+             return new Form1(testPlatform());
          },
          {},
          KeyerPanel},
@@ -112,55 +108,21 @@ const QList<WindowCase> &windows()
          [] {
              openContestDatabase();
              ContestSession::instance().open();
-             return new Form2;
+             return new ContestDataDialog(testPlatform());
          },
          bandTabs()},
-        {"MsBox1", [] { return new MsBox(MsBox::Kind::ByCall, noSearchTarget()); }},
-        {"MsBox2", [] { return new MsBox(MsBox::Kind::ByLocator, noSearchTarget()); }},
-        {"frmSplash", [] { return new FrmSplash; }},
-        {"Form4", [] { return new Form4; }},
-        {"Form5", [] { return new Form5; }},
-        {"Form14", [] { return new Form14; }},
-        {"Form6", [] { return message("Form6", "Niste unijeli potrebne podatke"); }},
-        {"Form7", [] { return message("Form7", "Nije pronađeno"); }},
-        {"Form9", [] { return message("Form9", "Novo natjecanje je otvoreno"); }},
-        {"Form11", [] { return message("Form11", "Natjecanje je pozvano"); }},
-        {"Form13", [] { return message("Form13", "Niste unijeli potrebne podatke"); }},
-        {"Form17", [] { return message("Form17", "Neispravan lokator. Upišite ispravan lokator (npr. JN85AB)."); }},
-        {"Form18", [] { return message("Form18", "Vlastiti lokator nije ispravan. Upišite ga u Postavke natjecanja."); }},
-        {"Form19", [] { return message("Form19", "Raport i serijski brojevi moraju biti cijeli brojevi."); }},
-        {"Form20",
-         [] {
-             return new MessageWindow("Form20", {"Veza nije spremljena: greška baze podataka.", "disk I/O error"},
-                                      {{"chameleonButton1", "U redu"}});
-         },
-         {"Label2"}},
-        {"Form21", [] { return message("Form21", "Lokator je predugačak (najviše 6 znakova)."); }},
-        {"Form22",
-         [] { return message("Form22", "Naziv natjecanja nije ispravan naziv datoteke. Kopija nije spremljena."); }},
-        {"Form8",
-         [] {
-             return new MessageWindow("Form8",
-                                      {"UPOZORENJE:",
-                                       "Sa ovim procesom ćete obrisati staro natjecanje. Napravite prije BACKUP "
-                                       "staroga natjecanja.",
-                                       "Želite li svejedno nastaviti?"},
-                                      {{"chameleonButton1", "Da"}, {"chameleonButton2", "Ne"}});
-         }},
-        {"Form23", [] { return failure("Form23", "Izvoz nije uspio."); }, {"Label2"}},
-        {"Form24", [] { return message("Form24", "Na ovom bandu nema veza."); }},
-        // The import summary: every line carries a count (or the store's error), so all
-        // its lines are values.
-        {"Form25",
-         [] {
-             return new MessageWindow("Form25", EdiStationImport::summaryLines({}), {{"chameleonButton1", "U redu"}});
-         },
-         {"Label1", "Label2", "Label3", "Label4", "Label5"}},
-        {"Form26", [] { return failure("Form26", ContestMessages::SettingsNotStored); }, {"Label2"}},
-        {"Form27", [] { return failure("Form27", ContestMessages::NewContestFailed); }, {"Label2"}},
-        {"Form28", [] { return failure("Form28", ContestMessages::CopyFailed); }, {"Label2"}},
-        {"Form29", [] { return failure("Form29", "Baza podataka se ne može otvoriti."); }, {"Label2"}},
+        {"MsBox1", [] { return new LogSearchWindow(LogSearchWindow::Kind::ByCall, noSearchTarget(), testPlatform().messages); }},
+        {"MsBox2", [] { return new LogSearchWindow(LogSearchWindow::Kind::ByLocator, noSearchTarget(), testPlatform().messages); }},
+        {"frmSplash", [] { return new SplashWindow; }},
+        {"Form4", [] { return new AboutWindow; }},
+        {"Form5", [] { return new FrequencyListWindow; }},
+        {"Form14", [] { return new LocatorCalculator(testPlatform().messages); }},
     };
+    // Every message window of the program, with its value lines left to the values.
+    for (const MessageSpec &m : MessageCatalogue::all())
+        list.append({m.objectName, [m] { return new MessageWindow(m); }, m.valueLines});
+    return list;
+    }();
     return list;
 }
 
@@ -256,7 +218,7 @@ static void addPackWindowRows()
     QTest::addColumn<int>("window");
     for (const QString &pack : PackFiles)
         for (int i = 0; i < windows().size(); ++i)
-            QTest::addRow("%s %s", qPrintable(pack), windows().at(i).name) << pack << i;
+            QTest::addRow("%s %s", qPrintable(pack), qPrintable(windows().at(i).name)) << pack << i;
 }
 
 void TestPacks::everyTextControlHasACaptionInEveryPack_data()
@@ -311,7 +273,7 @@ void TestPacks::croatianPackRepeatsTheDesignedTexts_data()
 {
     QTest::addColumn<int>("window");
     for (int i = 0; i < windows().size(); ++i)
-        QTest::addRow("%s", windows().at(i).name) << i;
+        QTest::addRow("%s", qPrintable(windows().at(i).name)) << i;
 }
 
 void TestPacks::croatianPackRepeatsTheDesignedTexts()

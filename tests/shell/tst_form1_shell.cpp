@@ -1,5 +1,5 @@
 #include "MainWindowFixture.h"
-#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/LogSearchWindow.h"
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/LogTableModel.h"
 #include "platform/UtcClock.h"
@@ -39,11 +39,6 @@ private slots:
 
 namespace {
 
-class FixedClock : public UtcClock
-{
-public:
-    QDateTime nowUtc() const override { return QDateTime(QDate(2026, 5, 2), QTime(9, 5, 7), Qt::UTC); }
-};
 
 QString stored(const QString &sql)
 {
@@ -111,10 +106,10 @@ void TestForm1Shell::searchLoadsFirstFoundForUpdateNotCopy()
     f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
     f.typeQso(QStringLiteral("9A1A"), QStringLiteral("3"), QStringLiteral("86CD"));
     e.pozivniznaktrazi->trigger();
-    MsBox *box = nullptr;
+    LogSearchWindow *box = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("MsBox1") && w->isVisible())
-            box = qobject_cast<MsBox *>(w);
+            box = qobject_cast<LogSearchWindow *>(w);
     QVERIFY(box);
     QTest::keyClicks(box->searchField(), QStringLiteral("s5"));
     QCOMPARE(f.window().logModel().rowCount(), 2); // sorted by call: S52B first
@@ -130,9 +125,8 @@ void TestForm1Shell::searchLoadsFirstFoundForUpdateNotCopy()
 
 void TestForm1Shell::clockFillsTimeAndDateInUtc()
 {
-    FixedClock clock;
-    UtcClock::setInstance(&clock);
     MainWindowFixture f;
+    f.clock().now = QDateTime(QDate(2026, 5, 2), QTime(9, 5, 7), Qt::UTC);
     EntryLine &e = f.window().entry();
     f.window().clock().tick1();
     QCOMPARE(e.Text1->text(), QStringLiteral("09:05"));
@@ -141,7 +135,6 @@ void TestForm1Shell::clockFillsTimeAndDateInUtc()
     e.Text1->setText(QStringLiteral("07:00"));
     f.window().clock().tick1();
     QCOMPARE(e.Text1->text(), QStringLiteral("07:00"));
-    UtcClock::setInstance(nullptr);
 }
 
 void TestForm1Shell::menuTreeIsComplete()

@@ -4,8 +4,8 @@
 
 #include "controls/ui/XpProgressBar.h"
 #include "platform/SingleInstance.h"
-#include "shell/ui/FrmSplash.h"
-#include "shell/ui/FrmSplash1.h"
+#include "shell/ui/SplashWindow.h"
+#include "controls/ui/ProgressWindow.h"
 #include "shell/ui/MenuIcons.h"
 
 #include <QAction>
@@ -123,7 +123,7 @@ private slots:
 
     void splashFillsItsBarAndHandsOverWithinASecond()
     {
-        QPointer<FrmSplash> splash = new FrmSplash;
+        QPointer<SplashWindow> splash = new SplashWindow;
         QCOMPARE(splash->objectName(), QStringLiteral("frmSplash"));
         QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("Program namijenjen za vođenje VHF contesta."));
@@ -132,8 +132,8 @@ private slots:
         QVERIFY(bar);
         QCOMPARE(bar->value(), 0);
         int barAtHandOver = -1;
-        connect(splash, &FrmSplash::finished, this, [&] { barAtHandOver = bar->value(); });
-        QSignalSpy finished(splash.data(), &FrmSplash::finished);
+        connect(splash, &SplashWindow::finished, this, [&] { barAtHandOver = bar->value(); });
+        QSignalSpy finished(splash.data(), &SplashWindow::finished);
         QElapsedTimer t;
         splash->show();
         t.start();
@@ -149,7 +149,7 @@ private slots:
     {
         QWidget mainWindow;
         mainWindow.show();
-        QPointer<FrmSplash1> progress = FrmSplash1::showProgress(&mainWindow);
+        QPointer<ProgressWindow> progress = ProgressWindow::showProgress(&mainWindow);
         QCOMPARE(progress->objectName(), QStringLiteral("frmSplash1"));
         QVERIFY(progress->findChild<XpProgressBar *>(QStringLiteral("ProgressBar1")));
         QVERIFY(progress->isVisible());

@@ -3,7 +3,7 @@
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/ContestSession.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,8 +19,7 @@ MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSetti
     if (prepare)
         prepare(*m_folder);
     ContestSettingsStore::instance().discard();
-    SoundPlayer::setInstance(&m_sound);
-    m_window = std::make_unique<Form1>();
+    m_window = std::make_unique<Form1>(m_platform.platform());
     m_window->show();
     m_window->activateWindow();
     QApplication::setActiveWindow(m_window.get());
@@ -35,7 +34,6 @@ MainWindowFixture::~MainWindowFixture()
     m_window.reset();
     ContestSession::instance().close();
     ContestSettingsStore::instance().discard();
-    SoundPlayer::setInstance(nullptr);
 }
 
 void MainWindowFixture::closeMessageWindows()

@@ -7,11 +7,12 @@
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
 #include "contestlog/ui/LogTableModel.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/ChameleonButton.h"
 #include "geo/Locator.h"
+#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,8 +58,9 @@ bool wholeNumber(const QString &text, qint64 &value)
 
 }
 
-LogEntry::LogEntry(EntryLine &entry, CallInfoController &callInfo, LogTableModel &model, QObject *parent)
-    : QObject(parent), m_entry(entry), m_callInfo(callInfo), m_model(model),
+LogEntry::LogEntry(EntryLine &entry, CallInfoController &callInfo, LogTableModel &model, Platform &platform,
+                   QObject *parent)
+    : QObject(parent), m_entry(entry), m_callInfo(callInfo), m_model(model), m_platform(platform),
       m_store(ContestSession::instance().database())
 {
     m_entry.bandLog = &m_band;
@@ -73,8 +75,7 @@ bool LogEntry::checkEntry()
     for (QLineEdit *field : {m_entry.Text3, m_entry.Text4, m_entry.Text6, m_entry.Text7}) {
         qint64 v = 0;
         if (!wholeNumber(field->text(), v)) {
-            MessageWindow::showMessage(QStringLiteral("Form19"),
-                                       QStringLiteral("Raport i serijski brojevi moraju biti cijeli brojevi."));
+            m_platform.messages.show(MessageCatalogue::notWholeNumber());
             selectField(field);
             return false;
         }
@@ -83,13 +84,11 @@ bool LogEntry::checkEntry()
     case LocatorCheck::Ok:
         return true;
     case LocatorCheck::OtherInvalid:
-        MessageWindow::showMessage(QStringLiteral("Form17"),
-                                   QStringLiteral("Neispravan lokator. Upišite ispravan lokator (npr. JN85AB)."));
+        m_platform.messages.show(MessageCatalogue::locatorInvalid());
         selectField(m_entry.Text8);
         return false;
     case LocatorCheck::OwnInvalid:
-        MessageWindow::showMessage(QStringLiteral("Form18"),
-                                   QStringLiteral("Vlastiti lokator nije ispravan. Upišite ga u Postavke natjecanja."));
+        m_platform.messages.show(MessageCatalogue::ownLocatorInvalid());
         selectField(m_entry.Text8);
         return false;
     }
@@ -102,7 +101,7 @@ LogEntry::LocatorCheck LogEntry::ComputeQrbBearing()
     const QString other = m_entry.Text8->text();
     const Geo::QrbResult r = Geo::computeQrb(own, other);
     if (r.ownTooLong)
-        MessageWindow::showMessage(QStringLiteral("Form21"), QStringLiteral("Lokator je predugačak (najviše 6 znakova)."));
+        m_platform.messages.show(MessageCatalogue::locatorTooLong());
     m_entry.Text22 = QString::number(r.other.latitude, 'g', 15);
     m_entry.Text23 = QString::number(-r.other.longitude, 'g', 15);
     if (!r.valid) {
@@ -156,8 +155,7 @@ void LogEntry::selectField(QLineEdit *field)
 
 void LogEntry::showMissingData()
 {
-    MessageWindow *w = showMissingDataMessage();
-    connect(w, &MessageWindow::buttonClicked, this, &LogEntry::onMissingDataConfirmed, Qt::UniqueConnection);
+    m_platform.messages.show(MessageCatalogue::missingData(), this, [this](const QString &) { onMissingDataConfirmed(); });
 }
 
 void LogEntry::onMissingDataConfirmed()
@@ -171,10 +169,7 @@ void LogEntry::onMissingDataConfirmed()
 
 void LogEntry::reportDatabaseError(const QString &reason)
 {
-    auto *w = new MessageWindow(QStringLiteral("Form20"),
-                                {QStringLiteral("Veza nije spremljena: greška baze podataka."), reason},
-                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    MessageWindow::showWindow(w);
+    m_platform.messages.show(MessageCatalogue::qsoNotStored(reason));
 }
 
 // ---------------------------------------------------------------------------------
@@ -533,7 +528,7 @@ void LogEntry::CheckDuplicate()
     if (m_band.isDuplicate(m_entry.Text2->text(), m_entry.serialAsNumber())) {
         m_entry.Text15->setText(QStringLiteral("D"));
         m_entry.Label16->show();
-        SoundPlayer::instance()->play(ProgramFolder::file(QStringLiteral("zvukovi/dupla.wav")));
+        m_platform.sound.play(ProgramFolder::file(QStringLiteral("zvukovi/dupla.wav")));
         m_entry.Text9->setText(QStringLiteral("0"));
     } else {
         m_entry.Text15->setText(QStringLiteral("-"));

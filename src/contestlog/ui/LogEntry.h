@@ -8,6 +8,7 @@
 struct EntryLine;
 class CallInfoController;
 class LogTableModel;
+struct Platform;
 class QWidget;
 
 // The log entry of the main window: saving, editing and deleting QSOs, the band view
@@ -18,7 +19,8 @@ class LogEntry : public QObject
 {
     Q_OBJECT
 public:
-    LogEntry(EntryLine &entry, CallInfoController &callInfo, LogTableModel &model, QObject *parent = nullptr);
+    LogEntry(EntryLine &entry, CallInfoController &callInfo, LogTableModel &model, Platform &platform,
+             QObject *parent = nullptr);
 
     // QSO commands
     void SaveQso();
@@ -95,6 +97,7 @@ private:
     EntryLine &m_entry;
     CallInfoController &m_callInfo;
     LogTableModel &m_model;
+    Platform &m_platform;
     LogStore m_store;
     BandLog m_band;
     QString m_loadedBand;

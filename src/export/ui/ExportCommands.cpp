@@ -5,10 +5,11 @@
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/EntryLine.h"
 #include "export/LogExport.h"
+#include "controls/MessageCatalogue.h"
 #include "export/ui/QsoListReport.h"
+#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UtcClock.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -21,17 +22,6 @@ namespace {
 QString fieldText(const QLineEdit *field)
 {
     return field ? field->text() : QString();
-}
-
-// The reason goes on a line of its own (Label2), which the language packs leave alone;
-// an open window is replaced so that it never shows a stale reason.
-void showFailure(const QString &reason)
-{
-    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form23")))
-        open->close();
-    MessageWindow::showWindow(new MessageWindow(QStringLiteral("Form23"),
-                                                {QStringLiteral("Izvoz nije uspio."), reason},
-                                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
 }
 
 QString reason(const LogExport::Result &r)
@@ -50,32 +40,32 @@ QString reason(const LogExport::Result &r)
     return {};
 }
 
-bool exportBand(const EntryLine &entry, LogExport::Format format)
+bool exportBand(const EntryLine &entry, Platform &platform, LogExport::Format format)
 {
     const ExportTotals totals{fieldText(entry.Text11), fieldText(entry.Text13)};
     const LogExport::Result r =
         LogExport::exportBand(ContestSession::instance().database(), format, entry.band(),
                               ContestSettingsStore::instance().settings(), totals, ProgramFolder::path());
     if (r.status == LogExport::Result::EmptyBand)
-        MessageWindow::showMessage(QStringLiteral("Form24"), QStringLiteral("Na ovom bandu nema veza."));
+        platform.messages.show(MessageCatalogue::emptyBand());
     else if (!r.ok())
-        showFailure(reason(r));
+        platform.messages.show(MessageCatalogue::exportFailed(reason(r)));
     return r.ok();
 }
 
 }
 
-bool exportEdi(const EntryLine &entry)
+bool exportEdi(const EntryLine &entry, Platform &platform)
 {
-    return exportBand(entry, LogExport::Format::Edi);
+    return exportBand(entry, platform, LogExport::Format::Edi);
 }
 
-bool exportAdif(const EntryLine &entry)
+bool exportAdif(const EntryLine &entry, Platform &platform)
 {
-    return exportBand(entry, LogExport::Format::Adif);
+    return exportBand(entry, platform, LogExport::Format::Adif);
 }
 
-QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent)
+QPrintPreviewDialog *printQsoList(const EntryLine &entry, Platform &platform, QWidget *parent)
 {
     QsoListReport::Data data;
     QString error;
@@ -83,7 +73,7 @@ QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent)
         LogExport::Result r;
         r.status = LogExport::Result::ReadFailed;
         r.detail = error;
-        showFailure(reason(r));
+        platform.messages.show(MessageCatalogue::exportFailed(reason(r)));
         return nullptr;
     }
     if (data.rows.isEmpty())
@@ -94,7 +84,7 @@ QPrintPreviewDialog *printQsoList(const EntryLine &entry, QWidget *parent)
     data.locator = s.lokator;
     data.points = fieldText(entry.Text13);
     data.band = entry.band();
-    data.date = UtcClock::instance()->nowUtc().date().toString(QLatin1String(LogFormats::DateFormat));
+    data.date = platform.clock.todayUtc().toString(QLatin1String(LogFormats::DateFormat));
 
     auto *preview = new QPrintPreviewDialog(parent);
     preview->setObjectName(QStringLiteral("DataReport1"));

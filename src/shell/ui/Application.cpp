@@ -5,8 +5,10 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "shell/ProgramFiles.h"
+#include "controls/ui/Style.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/FrmSplash.h"
+#include "shell/ui/SplashWindow.h"
+#include "shell/ui/SystemPlatform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -88,15 +90,17 @@ bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool crea
 int runWindows(QCoreApplication &app)
 {
     SingleInstance instance(ProgramFolder::path());
+    Style::apply(static_cast<QApplication &>(app));
+    SystemPlatform system;
     std::unique_ptr<Form1> mainWindow;
 
-    auto *splash = new FrmSplash;
-    QObject::connect(splash, &FrmSplash::finished, splash, [&] {
+    auto *splash = new SplashWindow;
+    QObject::connect(splash, &SplashWindow::finished, splash, [&] {
         if (!instance.tryAcquire()) {
             QCoreApplication::exit(0);
             return;
         }
-        mainWindow = std::make_unique<Form1>();
+        mainWindow = std::make_unique<Form1>(system.platform());
         mainWindow->show();
         // For start-up measurements: one line once the main window is up.
         if (qEnvironmentVariableIsSet("BRELOG_STARTUP_MARK")) {

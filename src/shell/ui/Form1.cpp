@@ -6,11 +6,14 @@
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/ui/LogTableModel.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
-#include "shell/ui/MessageWindow.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
 #include "shell/ui/UtcClockController.h"
 
 #include <QAction>
@@ -47,7 +50,6 @@ QFrame *line(const QString &name, QFrame::Shape shape, QWidget *parent)
     f->setFrameShape(shape);
     f->setFrameShadow(QFrame::Plain);
     f->setLineWidth(2);
-    f->setStyleSheet(QStringLiteral("color: #3c6fb6;"));
     return f;
 }
 
@@ -75,7 +77,7 @@ QLabel *valueField(const QString &name, QWidget *parent)
 
 }
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent)
+Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brelog    v.2.0"));
@@ -100,7 +102,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     top->addWidget(entryFrame, 1);
     m_clockArea = new QVBoxLayout;
     m_clockArea->setObjectName(QStringLiteral("clockArea"));
-    m_ledClock = new LedClock(central);
+    m_ledClock = new LedClock(m_platform.clock, central);
     m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
     m_clockArea->addStretch();
     top->addLayout(m_clockArea);
@@ -213,11 +215,10 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     }
 
     buildMenus();
-    buildStyle();
     setTabOrder();
 
     m_callInfo = new CallInfoController(m_entry, this);
-    m_log = new LogEntry(m_entry, *m_callInfo, *m_model, this);
+    m_log = new LogEntry(m_entry, *m_callInfo, *m_model, m_platform, this);
     m_log->connectGrid();
 
     connect(static_cast<EntryField *>(m_entry.Text2), &QLineEdit::textChanged, m_log, &LogEntry::onCallChanged);
@@ -449,25 +450,6 @@ void Form1::buildMenus()
     m_entry.issvihveza = action(QStringLiteral("issvihveza"));
 }
 
-void Form1::buildStyle()
-{
-    // Every entry and display field on the tooltip colour, the focused one light green;
-    // the exchange fields write in blue.
-    const QString idle = QApplication::palette().color(QPalette::ToolTipBase).name();
-    // Scoped to the central widget: the dialogs this window owns reuse control names
-    // (Form2 has its own Label16) and must not inherit these colours.
-    centralWidget()->setStyleSheet(QStringLiteral(
-                      "QLineEdit, QComboBox { background: %1; }"
-                      "QLineEdit:focus, QComboBox:focus { background: #C0FFC0; }"
-                      "QLineEdit#Text2, QLineEdit#Text3, QLineEdit#Text4, QLineEdit#Text6, QLineEdit#Text7,"
-                      " QLineEdit#Text8 { color: #0000FF; }"
-                      "QLabel[valueField=\"true\"] { color: #0000FF; background: %1; padding: 1px 4px; }"
-                      "QLabel#Label16 { color: #D00000; }"
-                      "QLabel#Label25 { color: #0000C0; }"
-                      "QFrame#entryFrame { background: #eef2f8; }")
-                      .arg(idle));
-}
-
 void Form1::setTabOrder()
 {
     const QList<QWidget *> order = {m_entry.Text2,  m_entry.Text6,  m_entry.Text7,
@@ -482,23 +464,16 @@ void Form1::setTabOrder()
 
 void Form1::installKeyPreview()
 {
-    for (QWidget *w : centralWidget()->findChildren<QWidget *>())
-        if (w->focusPolicy() != Qt::NoFocus)
-            w->installEventFilter(this);
+    // The window sees every key first: Left and Right arrows move between fields, so
+    // they never move the caret inside one.
+    moveFocusWithArrows(centralWidget());
+    m_entry.Combo1->installEventFilter(this);
+    m_entry.Combo1->lineEdit()->installEventFilter(this);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // The window sees every key first: Left and Right arrows move between fields,
-        // so they never move the caret inside one.
-        if ((key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
-            && !(key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
-            focusNextPrevChild(key->key() == Qt::Key_Right);
-            return true;
-        }
-    } else if (event->type() == QEvent::FocusIn
+    if (event->type() == QEvent::FocusIn
                && (watched == m_entry.Combo1 || watched == m_entry.Combo1->lineEdit())) {
         m_log->applyReportDefaults();
     }
@@ -534,10 +509,8 @@ void Form1::load()
     ApplySelectedLanguage(this);
     copyGridHeaders();
     meni(menuBar());
-    auto databaseFailure = [](const QString &reason) {
-        auto *w = new MessageWindow(QStringLiteral("Form29"), {QStringLiteral("Baza podataka se ne može otvoriti."), reason},
-                                    {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-        MessageWindow::showWindow(w);
+    auto databaseFailure = [this](const QString &reason) {
+        m_platform.messages.show(MessageCatalogue::databaseCannotOpen(reason));
     };
     connect(m_callInfo, &CallInfoController::knownStationsError, this,
             [databaseFailure](const QString &reason) { databaseFailure(QStringLiteral("evidencija.mdb: ") + reason); });
@@ -548,7 +521,7 @@ void Form1::load()
         databaseFailure(QStringLiteral("contest.mdb: ") + error);
     m_log->startUp();
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
-    m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
+    m_clock = new UtcClockController(m_platform.clock, m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
 }
 
 void Form1::closeDatabases()

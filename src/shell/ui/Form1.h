@@ -14,6 +14,7 @@ class QGridLayout;
 class QLabel;
 class QMenu;
 class QVBoxLayout;
+struct Platform;
 
 // The main window: entry line, band view with totals, call-sign information and the
 // menus. It lays out the controls under their design names and composes the
@@ -22,9 +23,12 @@ class Form1 : public QMainWindow, public LogSearchTarget
 {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // `platform` gives the clock, sound, file dialog and message windows to every
+    // collaborator; it outlives the window.
+    explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
+    Platform &platform() { return m_platform; }
     EntryLine &entry() { return m_entry; }
     LogEntry &logEntry() { return *m_log; }
     CallInfoController &callInfo() { return *m_callInfo; }
@@ -62,12 +66,12 @@ private:
     void connectCommands();
     void showProgressWindow();
     void onContestSettingsStored();
-    void buildStyle();
     void setTabOrder();
     void installKeyPreview();
     void load();
     void closeDatabases();
 
+    Platform &m_platform;
     EntryLine m_entry;
     LogTableModel *m_model = nullptr;
     CallInfoController *m_callInfo = nullptr;

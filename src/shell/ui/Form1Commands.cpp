@@ -2,18 +2,19 @@
 #include "shell/ui/Form1.h"
 
 #include "callinfo/ui/CallInfoController.h"
-#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/LogSearchWindow.h"
 #include "callinfo/ui/StationImportCommand.h"
 #include "contest/ui/ContestFileCommands.h"
 #include "contestlog/ContestSession.h"
-#include "contest/ui/Form2.h"
+#include "contest/ui/ContestDataDialog.h"
 #include "contestlog/ui/LogEntry.h"
 #include "export/ui/ExportCommands.h"
-#include "geo/ui/Form14.h"
+#include "geo/ui/LocatorCalculator.h"
 #include "i18n/ui/LanguageApplier.h"
-#include "shell/ui/Form4.h"
-#include "shell/ui/Form5.h"
-#include "shell/ui/FrmSplash1.h"
+#include "shell/ui/AboutWindow.h"
+#include "shell/ui/FrequencyListWindow.h"
+#include "controls/ui/ProgressWindow.h"
+#include "platform/Platform.h"
 #include "shell/ui/HelpWindow.h"
 
 #include <QAction>
@@ -25,28 +26,29 @@ void Form1::connectCommands()
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, slot);
     };
-    on("lokkalk", [this] { Form14::open(this); });
-    on("frekv", [this] { Form5::open(this); });
+    on("lokkalk", [this] { LocatorCalculator::open(m_platform.messages, this); });
+    on("frekv", [this] { FrequencyListWindow::open(this); });
     on("pomoc", [this] { ShowHelp(this); });
-    on("oprogramceku", [this] { Form4::open(this); });
+    on("oprogramceku", [this] { AboutWindow::open(this); });
     const std::pair<const char *, const char *> languages[] = {
         {"hrvat", "hrvatski"}, {"eng", "engleski"}, {"polski", "polski"}, {"slovakian", "slovacki"}};
     for (const auto &[item, word] : languages)
         on(item, [this, w = QString::fromLatin1(word)] { selectLanguage(w); });
 
-    on("uvozstanica", [this] { StationImportCommand(*m_callInfo, this).run(); });
+    on("uvozstanica", [this] { StationImportCommand(*m_callInfo, m_platform, this).run(); });
     // The searches follow the band's contents (EnableLogCommands).
     connect(m_entry.pozivniznaktrazi, &QAction::triggered, this,
-            [this] { MsBox::open(MsBox::Kind::ByCall, *this, this); });
+            [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByCall, *this, m_platform.messages, this); });
     connect(m_entry.trazipolok, &QAction::triggered, this,
-            [this] { MsBox::open(MsBox::Kind::ByLocator, *this, this); });
+            [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByLocator, *this, m_platform.messages, this); });
 
     // Contest data and the contest as a whole.
     on("osobnepostavke", [this] {
-        Form2 *d = Form2::showDialog(this);
-        connect(d, &Form2::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
+        ContestDataDialog *d = ContestDataDialog::showDialog(m_platform, this);
+        connect(d, &ContestDataDialog::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
     });
-    m_files = new ContestFileCommands(this, this);
+    m_files = new ContestFileCommands(this, m_platform, this);
+    connect(m_files, &ContestFileCommands::copySaved, this, &Form1::showProgressWindow);
     on("kreiranje", [this] { m_files->newContest(); });
     on("sprembaze", [this] { m_files->saveContestCopy(); });
     on("pozivanjebaze", [this] { m_files->openSavedContest(); });
@@ -57,14 +59,14 @@ void Form1::connectCommands()
     // The export commands follow the band's contents (EnableLogCommands).
     auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
     export_(m_entry.edi, [this] {
-        if (ExportCommands::exportEdi(m_entry))
+        if (ExportCommands::exportEdi(m_entry, m_platform))
             showProgressWindow();
     });
     export_(m_entry.izuadi, [this] {
-        if (ExportCommands::exportAdif(m_entry))
+        if (ExportCommands::exportAdif(m_entry, m_platform))
             showProgressWindow();
     });
-    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_entry, this); });
+    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_entry, m_platform, this); });
 }
 
 void Form1::selectLanguage(const QString &word)
@@ -77,7 +79,7 @@ void Form1::selectLanguage(const QString &word)
 
 void Form1::showProgressWindow()
 {
-    FrmSplash1::showProgress(this);
+    ProgressWindow::showProgress(this);
 }
 
 void Form1::onContestSettingsStored()
