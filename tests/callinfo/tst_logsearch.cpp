@@ -9,6 +9,7 @@
 #include "TestPlatform.h"
 #include "controls/ui/MessageWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -153,6 +154,26 @@ private slots:
         QCOMPARE(main.shown.last().size(), 6); // the whole band, by locator
         QCOMPARE(main.shown.last().first(), QStringLiteral("O'NEIL"));
         message->close();
+        box->close();
+    }
+
+    // "Nije pronađeno" leaves the operator in the search field: the next letters
+    // typed start the next search.
+    void focusStaysInTheSearchFieldAfterNotFound()
+    {
+        FakeMainWindow main;
+        main.db = m_db;
+        TestPlatform platform;
+        LogSearchWindow *box = LogSearchWindow::open(LogSearchWindow::Kind::ByCall, main, platform.platform().messages);
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QTest::keyClicks(box->searchField(), QStringLiteral("zz"));
+        QVERIFY(MessageWindow::find(QStringLiteral("Form7")));
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(box));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box->searchField()));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("s5"));
+        QCOMPARE(box->searchField()->text(), QStringLiteral("S5"));
+        MessageWindow::find(QStringLiteral("Form7"))->close();
         box->close();
     }
 };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,8 +111,13 @@ MessageWindow *MessageWindow::showWindow(MessageWindow *window)
         const QRect g = active->frameGeometry();
         window->move(g.center() - window->rect().center());
     }
+    QWidget *active = QApplication::activeWindow();
+    window->m_handBackTo = active != window ? active : nullptr;
     window->show();
     window->raise();
+    // Some platforms activate every window they show; only an activation right after
+    // showing is handed back, a later one is the operator's choice.
+    QTimer::singleShot(300, window, [window] { window->m_handBackTo = nullptr; });
     return window;
 }
 
@@ -147,6 +153,16 @@ void MessageWindow::paintEvent(QPaintEvent *)
     p.fillRect(rect(), QColor(0xfb, 0xfb, 0xf4));
     p.setPen(QPen(QColor(0x5a, 0x64, 0x78), 2));
     p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+bool MessageWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && m_handBackTo) {
+        QWidget *back = m_handBackTo;
+        m_handBackTo = nullptr;
+        back->activateWindow();
+    }
+    return QWidget::event(event);
 }
 
 void MessageWindow::keyPressEvent(QKeyEvent *event)

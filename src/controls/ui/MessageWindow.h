@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Messages.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -41,8 +42,12 @@ signals:
 protected:
     void paintEvent(class QPaintEvent *event) override;
     void keyPressEvent(class QKeyEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     QList<QLabel *> m_lines;
     QList<ChameleonButton *> m_buttons;
+    // The window the operator works in while this one is being shown: it gets the
+    // activation back should the platform hand it to this window on show.
+    QPointer<QWidget> m_handBackTo;
 };
