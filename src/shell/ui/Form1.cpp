@@ -89,23 +89,19 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     root->setContentsMargins(8, 6, 8, 6);
     root->setSpacing(6);
 
-    // --- entry line with the clock beside it -----------------------------------
+    // --- entry line across the window ----------------------------------------------
+    // The clock sits in the right column, so that the entry line, QRB, bearing and
+    // duplicate fields included, fits a 1024 px screen.
     auto *top = new QHBoxLayout;
     auto *entryFrame = new QFrame(central);
     entryFrame->setObjectName(QStringLiteral("entryFrame"));
     entryFrame->setFrameShape(QFrame::StyledPanel);
     auto *entryGrid = new QGridLayout(entryFrame);
-    entryGrid->setContentsMargins(10, 6, 10, 6);
-    entryGrid->setHorizontalSpacing(6);
+    entryGrid->setContentsMargins(8, 6, 8, 6);
+    entryGrid->setHorizontalSpacing(5);
     entryGrid->setVerticalSpacing(3);
     buildEntryLine(entryGrid);
     top->addWidget(entryFrame, 1);
-    m_clockArea = new QVBoxLayout;
-    m_clockArea->setObjectName(QStringLiteral("clockArea"));
-    m_ledClock = new LedClock(m_platform.clock, central);
-    m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
-    m_clockArea->addStretch();
-    top->addLayout(m_clockArea);
     root->addLayout(top);
 
     // --- band view and call-sign information --------------------------------------
@@ -144,11 +140,9 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     m_entry.DataGrid1->setAlternatingRowColors(true);
     m_entry.DataGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_entry.DataGrid1->verticalHeader()->setDefaultSectionSize(22);
-    m_entry.DataGrid1->horizontalHeader()->setStretchLastSection(true);
+    m_entry.DataGrid1->horizontalHeader()->setStretchLastSection(false);
     m_entry.DataGrid1->setColumnHidden(LogTableModel::Id, true);
-    const int widths[] = {64, 130, 60, 64, 80, 60, 64, 90, 70, 72, 56, 100};
-    for (int c = 0; c < 12; ++c)
-        m_entry.DataGrid1->setColumnWidth(c, widths[c]);
+    m_entry.DataGrid1->viewport()->installEventFilter(this);
     left->addWidget(m_entry.DataGrid1, 1);
 
     auto *info = new QGridLayout;
@@ -176,9 +170,14 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     info->setColumnMinimumWidth(3, 48);
     info->setColumnMinimumWidth(5, 48);
     left->addLayout(info);
-    middle->addLayout(left, 1);
+    middle->addLayout(left, 3);
 
     auto *right = new QVBoxLayout;
+    m_clockArea = new QVBoxLayout;
+    m_clockArea->setObjectName(QStringLiteral("clockArea"));
+    m_ledClock = new LedClock(m_platform.clock, central);
+    m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
+    right->addLayout(m_clockArea);
     right->addWidget(caption(QStringLiteral("Label21"), QStringLiteral("Info za pozivni znak i lokator:"), central));
     m_entry.DataGrid2 = new QTableView(central);
     m_entry.DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
@@ -189,12 +188,14 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     m_entry.DataGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_entry.DataGrid2->verticalHeader()->setDefaultSectionSize(22);
     m_entry.DataGrid2->horizontalHeader()->setStretchLastSection(true);
-    m_entry.DataGrid2->setFixedWidth(300);
+    // Narrower on a small screen, a little wider on a large one.
+    m_entry.DataGrid2->setMinimumWidth(230);
+    m_entry.DataGrid2->setMaximumWidth(380);
     right->addWidget(m_entry.DataGrid2, 1);
     m_keyerArea = new QVBoxLayout;
     m_keyerArea->setObjectName(QStringLiteral("keyerArea"));
     right->addLayout(m_keyerArea);
-    middle->addLayout(right);
+    middle->addLayout(right, 1);
     root->addLayout(middle, 1);
 
     // Hidden labels whose captions (set by the language pack) become the grid headers.
@@ -243,9 +244,12 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     installKeyPreview();
     load();
 
+    // A large screen is used, a small one filled.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QSize avail = screen->availableSize();
-        resize(qMin(1340, avail.width()), qMin(740, avail.height()));
+        const int width = avail.width() >= 1600 ? avail.width() * 9 / 10 : qMin(1340, avail.width());
+        const int height = avail.height() >= 1000 ? avail.height() * 9 / 10 : qMin(740, avail.height());
+        resize(width, height);
     } else {
         resize(1280, 720);
     }
@@ -263,14 +267,14 @@ void Form1::buildEntryLine(QGridLayout *grid)
     };
     auto *t1 = field("Text1", 64);
     auto *t17 = field("Text17", 64);
-    auto *t14 = field("Text14", 104);
-    auto *t16 = field("Text16", 104);
-    auto *t2 = field("Text2", 190);
+    auto *t14 = field("Text14", 92);
+    auto *t16 = field("Text16", 92);
+    auto *t2 = field("Text2", 150);
     auto *t3 = field("Text3", 52);
-    auto *t4 = field("Text4", 64);
+    auto *t4 = field("Text4", 56);
     auto *t6 = field("Text6", 52);
-    auto *t7 = field("Text7", 84);
-    auto *t8 = field("Text8", 112);
+    auto *t7 = field("Text7", 72);
+    auto *t8 = field("Text8", 100);
     t2->setUpperCase(true);
     t8->setUpperCase(true);
     t7->setMaxLength(150);
@@ -298,13 +302,13 @@ void Form1::buildEntryLine(QGridLayout *grid)
     m_entry.Combo1->addItems({QStringLiteral("FM"), QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("RTTY"),
                               QStringLiteral("SSTV"), QStringLiteral("ATV"), QStringLiteral("AM"),
                               QStringLiteral("Drugo!")});
-    m_entry.Combo1->setFixedWidth(96);
+    m_entry.Combo1->setFixedWidth(84);
     // A mode typed in other letter case is another mode; the combo must not fold it.
     m_entry.Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
-    m_entry.Text9 = display(QStringLiteral("Text9"), p, 64);
-    m_entry.Text10 = display(QStringLiteral("Text10"), p, 64);
-    m_entry.Text15 = display(QStringLiteral("Text15"), p, 48);
+    m_entry.Text9 = display(QStringLiteral("Text9"), p, 56);
+    m_entry.Text10 = display(QStringLiteral("Text10"), p, 56);
+    m_entry.Text15 = display(QStringLiteral("Text15"), p, 44);
 
     QFont big = t2->font();
     big.setBold(true);
@@ -473,7 +477,9 @@ void Form1::installKeyPreview()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn
+    if (event->type() == QEvent::Resize && watched == m_entry.DataGrid1->viewport()) {
+        fitLogColumns();
+    } else if (event->type() == QEvent::FocusIn
                && (watched == m_entry.Combo1 || watched == m_entry.Combo1->lineEdit())) {
         m_log->applyReportDefaults();
     }
@@ -496,12 +502,43 @@ void Form1::copyGridHeaders()
     for (QLabel *l : m_headerLabels)
         headers << l->text();
     m_model->setHeaders(headers);
+    fitLogColumns();
     if (KnownStationsModel *stations = m_callInfo ? m_callInfo->knownStationsModel() : nullptr) {
         QStringList stationHeaders;
         for (QLabel *l : m_stationHeaderLabels)
             stationHeaders << l->text();
         stations->setHeaders(stationHeaders);
     }
+}
+
+void Form1::fitLogColumns()
+{
+    // Each column gets what its contents and its header (in the language shown) need;
+    // a wider grid shares the rest among all columns in proportion, so no single
+    // column swallows it. A narrower one scrolls.
+    static const int contents[LogTableModel::ColumnCount] = {60, 120, 52, 56, 64, 52, 56, 80, 56, 64, 48, 92, 0};
+    QTableView *grid = m_entry.DataGrid1;
+    QHeaderView *header = grid->horizontalHeader();
+    QList<int> base(header->count(), 0);
+    int sum = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c))
+            continue;
+        base[c] = qMax(c < LogTableModel::ColumnCount ? contents[c] : 60, header->sectionSizeHint(c));
+        sum += base[c];
+    }
+    const int extra = qMax(0, grid->viewport()->width() - sum);
+    int given = 0, last = -1;
+    for (int c = 0; c < header->count(); ++c) {
+        if (base[c] == 0)
+            continue;
+        const int share = sum > 0 ? int(qint64(extra) * base[c] / sum) : 0;
+        header->resizeSection(c, base[c] + share);
+        given += share;
+        last = c;
+    }
+    if (last >= 0 && extra > given) // what rounding left goes to the last column
+        header->resizeSection(last, header->sectionSize(last) + extra - given);
 }
 
 void Form1::load()

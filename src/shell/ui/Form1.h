@@ -49,6 +49,9 @@ public:
     // Copies the captions of the hidden labels Label33..Label44 into the grid headers,
     // and of Label48, Label49 into the known-stations list's.
     void copyGridHeaders();
+    // Sizes the log grid's columns to their contents and headers and shares the
+    // grid's extra width among them.
+    void fitLogColumns();
     // Menu "Jezik": stores the choice, relabels this window and the grid headers.
     void selectLanguage(const QString &word);
 
