@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSqlQuery>
 #include <QTimeZone>
 #include <QTableView>
@@ -35,6 +36,7 @@ private slots:
     void menuTreeIsComplete();
     void closingTheWindowClosesTheDatabases();
     void languageMenuRelabelsWindowAndGridHeaders();
+    void savedCopyShowsTheProgressWindow();
 };
 
 namespace {
@@ -192,6 +194,20 @@ void TestForm1Shell::languageMenuRelabelsWindowAndGridHeaders()
     f.window().action(QStringLiteral("hrvat"))->trigger();
     QCOMPARE(e.chameleonButton1->text(), QStringLiteral("Spremi"));
     QCOMPARE(e.DataGrid2->model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("pozivni"));
+}
+
+// "Spremi natjecanje": the copy is written, then the progress window fills and goes.
+void TestForm1Shell::savedCopyShowsTheProgressWindow()
+{
+    MainWindowFixture f;
+    f.window().action(QStringLiteral("sprembaze"))->trigger();
+    QVERIFY(QFileInfo::exists(f.folder().file(QStringLiteral("BackUp/Test Contest.mdb"))));
+    QPointer<QWidget> progress;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmSplash1") && w->isVisible())
+            progress = w;
+    QVERIFY(progress);
+    QTRY_VERIFY_WITH_TIMEOUT(!progress, 3000);
 }
 
 QTEST_MAIN(TestForm1Shell)
