@@ -9,9 +9,9 @@
 #include "contestlog/ContestSession.h"
 #include "contestlog/LogStore.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/MessageWindow.h"
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
-#include "controls/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QDir>

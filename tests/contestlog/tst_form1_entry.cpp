@@ -5,9 +5,9 @@
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/ui/LogTableModel.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/MessageWindow.h"
 #include "geo/Locator.h"
 #include "shell/ui/Form1.h"
-#include "controls/ui/MessageWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,11 +5,11 @@
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/ContestSession.h"
 #include "contestlog/ui/EntryLine.h"
+#include "controls/ui/MessageWindow.h"
 #include "export/ReportPagination.h"
 #include "export/ui/ExportCommands.h"
 #include "export/ui/QsoListReport.h"
 #include "platform/ProgramFolder.h"
-#include "controls/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 #include "TestSupport.h"
 
 #include "controls/ui/ChameleonButton.h"
-#include "geo/ui/LocatorCalculator.h"
 #include "controls/ui/MessageWindow.h"
+#include "geo/ui/LocatorCalculator.h"
 
 #include <QApplication>
 #include <QFile>

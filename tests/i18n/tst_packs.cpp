@@ -13,11 +13,11 @@
 #include "geo/ui/LocatorCalculator.h"
 #include "i18n/LanguagePack.h"
 #include "i18n/ui/LanguageApplier.h"
+#include "controls/MessageCatalogue.h"
+#include "controls/ui/MessageWindow.h"
 #include "shell/ui/AboutWindow.h"
 #include "shell/ui/FrequencyListWindow.h"
 #include "shell/ui/SplashWindow.h"
-#include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

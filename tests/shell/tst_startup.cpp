@@ -2,12 +2,12 @@
 // menu pictures, and the program itself started twice on one folder.
 #include "TestSupport.h"
 
+#include "controls/ui/ProgressWindow.h"
 #include "controls/ui/XpProgressBar.h"
 #include "platform/SingleInstance.h"
-#include "shell/ui/SplashWindow.h"
-#include "controls/ui/ProgressWindow.h"
 #include "shell/ui/AboutWindow.h"
 #include "shell/ui/MenuIcons.h"
+#include "shell/ui/SplashWindow.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/ContestSession.h"
-#include "shell/ui/Form1.h"
 #include "controls/ui/MessageWindow.h"
+#include "shell/ui/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "shell/ui/Application.h"
 
 #include "callinfo/StationImportCli.h"
+#include "controls/ui/Style.h"
 #include "export/ExportCli.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "shell/ProgramFiles.h"
-#include "controls/ui/Style.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/SplashWindow.h"
 #include "shell/ui/SystemPlatform.h"

@@ -10,10 +10,10 @@
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "shell/ui/LedClock.h"
-#include "shell/ui/MenuIcons.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
+#include "shell/ui/LedClock.h"
+#include "shell/ui/MenuIcons.h"
 #include "shell/ui/UtcClockController.h"
 
 #include <QAction>
