@@ -9,6 +9,8 @@
 #include "shell/ui/Form1.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -37,6 +39,21 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
         QCOMPARE(e.Text7->text(), QStringLiteral("7"));
         QCOMPARE(f.storedCount(), 0);
+    }
+
+    // Both databases failing at start-up: one window names both, neither reason is lost.
+    void everyFailingDatabaseIsNamed()
+    {
+        MainWindowFixture f({}, TestSupport::sampleSettings(), [](TempProgramFolder &folder) {
+            for (const char *name : {"contest.mdb", "evidencija.mdb"}) {
+                QFile::remove(folder.file(QLatin1String(name)));
+                QDir().mkpath(folder.file(QLatin1String(name))); // a folder where the file should be
+            }
+        });
+        MessageWindow *m = MessageWindow::find(QStringLiteral("Form29"));
+        QVERIFY(m);
+        QVERIFY2(m->text().contains(QStringLiteral("evidencija.mdb")), qPrintable(m->text()));
+        QVERIFY2(m->text().contains(QStringLiteral("contest.mdb")), qPrintable(m->text()));
     }
 
     // Once the operator gives a message window the focus, Enter and Space press the

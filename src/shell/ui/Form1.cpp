@@ -33,6 +33,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 
@@ -546,8 +547,11 @@ void Form1::load()
     ApplySelectedLanguage(this);
     copyGridHeaders();
     meni(menuBar());
-    auto databaseFailure = [this](const QString &reason) {
-        m_platform.messages.show(MessageCatalogue::databaseCannotOpen(reason));
+    // One window for every database that fails: each reason on a line of its own.
+    auto reasons = std::make_shared<QStringList>();
+    auto databaseFailure = [this, reasons](const QString &reason) {
+        *reasons << reason;
+        m_platform.messages.show(MessageCatalogue::databaseCannotOpen(reasons->join(QLatin1Char('\n'))));
     };
     connect(m_callInfo, &CallInfoController::knownStationsError, this,
             [databaseFailure](const QString &reason) { databaseFailure(QStringLiteral("evidencija.mdb: ") + reason); });
