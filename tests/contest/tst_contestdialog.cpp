@@ -440,6 +440,19 @@ private slots:
         QCOMPARE(rows[1][QStringLiteral("Snaga")], QStringLiteral("25 "));
     }
 
+    // The dialog fits a 1024x768 screen whole.
+    void dialogFitsTheSmallestScreen()
+    {
+        openDialog();
+        QVERIFY2(m_dialog->minimumSizeHint().width() <= 1016, qPrintable(QString::number(m_dialog->minimumSizeHint().width())));
+        QVERIFY2(m_dialog->minimumSizeHint().height() <= 700, qPrintable(QString::number(m_dialog->minimumSizeHint().height())));
+        m_dialog->resize(1016, 700);
+        QCoreApplication::processEvents();
+        QVERIFY(m_dialog->width() <= 1016);
+        QWidget *cancel = button(3);
+        QVERIFY(QRect(cancel->mapTo(m_dialog, QPoint()), cancel->size()).right() <= m_dialog->rect().right());
+    }
+
     void arrowKeysMoveTheFocusBetweenFields()
     {
         openDialog();

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -145,7 +147,10 @@ ContestDataDialog::ContestDataDialog(Platform &platform, QWidget *parent)
     moveFocusWithArrows(this);
     for (QLineEdit *field : {Text6, Text8, Text11, Text13})
         upperCaseTypedLetters(field);
-    resize(sizeHint().expandedTo(QSize(1240, 560)));
+    QSize size = sizeHint().expandedTo(QSize(1240, 560));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize()); // a 1024 px screen holds it whole
+    resize(size);
 }
 
 ContestDataDialog::~ContestDataDialog()
