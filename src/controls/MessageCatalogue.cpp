@@ -4,11 +4,11 @@ namespace MessageCatalogue {
 
 namespace {
 
-const MessageSpec::Button Ok{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")};
+const MessageContent::Button Ok{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")};
 
-MessageSpec message(const char *objectName, const char *text)
+MessageContent message(const char *objectName, const char *text)
 {
-    MessageSpec m;
+    MessageContent m;
     m.objectName = QString::fromLatin1(objectName);
     m.lines = {QString::fromUtf8(text)};
     m.buttons = {Ok};
@@ -16,9 +16,9 @@ MessageSpec message(const char *objectName, const char *text)
 }
 
 // The fixed text in Label1, the reason in Label2.
-MessageSpec failure(const char *objectName, const char *text, const QString &reason)
+MessageContent failure(const char *objectName, const char *text, const QString &reason)
 {
-    MessageSpec m = message(objectName, text);
+    MessageContent m = message(objectName, text);
     m.lines << reason;
     m.lineNames = {QStringLiteral("Label1"), QStringLiteral("Label2")};
     m.valueLines = {QStringLiteral("Label2")};
@@ -28,19 +28,19 @@ MessageSpec failure(const char *objectName, const char *text, const QString &rea
 
 }
 
-MessageSpec missingData()
+MessageContent missingData()
 {
     return message("Form6", "Niste unijeli potrebne podatke");
 }
 
-MessageSpec notFound()
+MessageContent notFound()
 {
     return message("Form7", "Nije pronađeno");
 }
 
-MessageSpec newContestWarning()
+MessageContent newContestWarning()
 {
-    MessageSpec m;
+    MessageContent m;
     m.objectName = QStringLiteral("Form8");
     m.lines = {QStringLiteral("UPOZORENJE:"),
                QStringLiteral("Sa ovim procesom ćete obrisati staro natjecanje. Napravite prije BACKUP staroga "
@@ -51,64 +51,64 @@ MessageSpec newContestWarning()
     return m;
 }
 
-MessageSpec newContestReady()
+MessageContent newContestReady()
 {
     return message("Form9", "Novo natjecanje je otvoreno");
 }
 
-MessageSpec contestOpened()
+MessageContent contestOpened()
 {
     return message("Form11", "Natjecanje je pozvano");
 }
 
-MessageSpec contestMissingData()
+MessageContent contestMissingData()
 {
     return message("Form13", "Niste unijeli potrebne podatke");
 }
 
-MessageSpec locatorInvalid()
+MessageContent locatorInvalid()
 {
     return message("Form17", "Neispravan lokator. Upišite ispravan lokator (npr. JN85AB).");
 }
 
-MessageSpec ownLocatorInvalid()
+MessageContent ownLocatorInvalid()
 {
     return message("Form18", "Vlastiti lokator nije ispravan. Upišite ga u Postavke natjecanja.");
 }
 
-MessageSpec notWholeNumber()
+MessageContent notWholeNumber()
 {
     return message("Form19", "Raport i serijski brojevi moraju biti cijeli brojevi.");
 }
 
-MessageSpec qsoNotStored(const QString &reason)
+MessageContent qsoNotStored(const QString &reason)
 {
     return failure("Form20", "Veza nije spremljena: greška baze podataka.", reason);
 }
 
-MessageSpec locatorTooLong()
+MessageContent locatorTooLong()
 {
     return message("Form21", "Lokator je predugačak (najviše 6 znakova).");
 }
 
-MessageSpec invalidCopyName()
+MessageContent invalidCopyName()
 {
     return message("Form22", "Naziv natjecanja nije ispravan naziv datoteke. Kopija nije spremljena.");
 }
 
-MessageSpec exportFailed(const QString &reason)
+MessageContent exportFailed(const QString &reason)
 {
     return failure("Form23", "Izvoz nije uspio.", reason);
 }
 
-MessageSpec emptyBand()
+MessageContent emptyBand()
 {
     return message("Form24", "Na ovom bandu nema veza.");
 }
 
-MessageSpec stationImportSummary(const QStringList &lines)
+MessageContent stationImportSummary(const QStringList &lines)
 {
-    MessageSpec m;
+    MessageContent m;
     m.objectName = QStringLiteral("Form25");
     m.lines = lines;
     m.buttons = {Ok};
@@ -118,27 +118,27 @@ MessageSpec stationImportSummary(const QStringList &lines)
     return m;
 }
 
-MessageSpec settingsNotStored(const QString &reason)
+MessageContent settingsNotStored(const QString &reason)
 {
     return failure("Form26", "Podaci o natjecanju nisu spremljeni: greška baze podataka.", reason);
 }
 
-MessageSpec newContestFailed(const QString &reason)
+MessageContent newContestFailed(const QString &reason)
 {
     return failure("Form27", "Novo natjecanje nije otvoreno; staro natjecanje je ostalo.", reason);
 }
 
-MessageSpec copyFailed(const QString &reason)
+MessageContent copyFailed(const QString &reason)
 {
     return failure("Form28", "Kopija natjecanja nije spremljena.", reason);
 }
 
-MessageSpec databaseCannotOpen(const QString &reason)
+MessageContent databaseCannotOpen(const QString &reason)
 {
     return failure("Form29", "Baza podataka se ne može otvoriti.", reason);
 }
 
-QList<MessageSpec> all()
+QList<MessageContent> all()
 {
     const QString reason = QStringLiteral("disk I/O error");
     return {missingData(),

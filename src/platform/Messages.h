@@ -7,7 +7,7 @@
 
 // One small message window: its objectName (the language packs address it by that
 // name), its lines and its buttons.
-struct MessageSpec
+struct MessageContent
 {
     struct Button
     {
@@ -38,5 +38,5 @@ public:
     virtual ~Messages() = default;
     // Shows `message` without waiting. `answered` runs when it is answered, as long as
     // `receiver` (when given) still exists.
-    virtual void show(const MessageSpec &message, QObject *receiver = nullptr, Answer answered = {}) = 0;
+    virtual void show(const MessageContent &message, QObject *receiver = nullptr, Answer answered = {}) = 0;
 };

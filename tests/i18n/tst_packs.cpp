@@ -119,7 +119,7 @@ const QList<WindowCase> &windows()
         {"Form14", [] { return new LocatorCalculator(testPlatform().messages); }},
     };
     // Every message window of the program, with its value lines left to the values.
-    for (const MessageSpec &m : MessageCatalogue::all())
+    for (const MessageContent &m : MessageCatalogue::all())
         list.append({m.objectName, [m] { return new MessageWindow(m); }, m.valueLines});
     return list;
     }();

@@ -18,7 +18,7 @@ QStringList ChosenFiles::openFiles(QWidget *, const QString &c, const QString &d
     return chosen;
 }
 
-void RecordingMessages::show(const MessageSpec &message, QObject *receiver, Answer answered)
+void RecordingMessages::show(const MessageContent &message, QObject *receiver, Answer answered)
 {
     m_shown.append({message, receiver, receiver != nullptr, std::move(answered), true});
 }
@@ -27,22 +27,22 @@ QStringList RecordingMessages::shown() const
 {
     QStringList names;
     for (const Shown &s : m_shown)
-        names << s.spec.objectName;
+        names << s.content.objectName;
     return names;
 }
 
-const MessageSpec *RecordingMessages::last(const QString &objectName) const
+const MessageContent *RecordingMessages::last(const QString &objectName) const
 {
     for (auto it = m_shown.crbegin(); it != m_shown.crend(); ++it)
-        if (it->spec.objectName == objectName)
-            return &it->spec;
+        if (it->content.objectName == objectName)
+            return &it->content;
     return nullptr;
 }
 
 bool RecordingMessages::answer(const QString &objectName, const QString &button)
 {
     for (auto it = m_shown.rbegin(); it != m_shown.rend(); ++it) {
-        if (it->spec.objectName != objectName || !it->open)
+        if (it->content.objectName != objectName || !it->open)
             continue;
         it->open = false;
         // A receiver that is gone takes no answer, as with a real window.

@@ -42,11 +42,11 @@ public:
 class RecordingMessages : public Messages
 {
 public:
-    void show(const MessageSpec &message, QObject *receiver = nullptr, Answer answered = {}) override;
+    void show(const MessageContent &message, QObject *receiver = nullptr, Answer answered = {}) override;
 
     // objectNames of the messages shown, in order.
     QStringList shown() const;
-    const MessageSpec *last(const QString &objectName) const;
+    const MessageContent *last(const QString &objectName) const;
     // Presses `button` in the latest message `objectName`; false when there is none
     // waiting for an answer.
     bool answer(const QString &objectName, const QString &button);
@@ -54,7 +54,7 @@ public:
 private:
     struct Shown
     {
-        MessageSpec spec;
+        MessageContent content;
         QPointer<QObject> receiver;
         bool hasReceiver = false;
         Answer answered;

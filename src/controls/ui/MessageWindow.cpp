@@ -91,8 +91,8 @@ MessageWindow::MessageWindow(const QString &objectName, const QStringList &lines
         setFocusProxy(m_buttons.first());
 }
 
-MessageWindow::MessageWindow(const MessageSpec &spec, QWidget *parent)
-    : MessageWindow(spec.objectName, spec.lines, spec.buttons, spec.lineNames, parent)
+MessageWindow::MessageWindow(const MessageContent &content, QWidget *parent)
+    : MessageWindow(content.objectName, content.lines, content.buttons, content.lineNames, parent)
 {
 }
 

@@ -17,12 +17,12 @@ class MessageWindow : public QWidget
 {
     Q_OBJECT
 public:
-    using ButtonSpec = MessageSpec::Button;
+    using ButtonSpec = MessageContent::Button;
 
     // Lines are shown as labels Label1, Label2, ... unless given names in `lineNames`.
     MessageWindow(const QString &objectName, const QStringList &lines, const QList<ButtonSpec> &buttons,
                   const QStringList &lineNames = {}, QWidget *parent = nullptr);
-    explicit MessageWindow(const MessageSpec &spec, QWidget *parent = nullptr);
+    explicit MessageWindow(const MessageContent &content, QWidget *parent = nullptr);
 
     // Shows (or brings forward) the window `objectName` with one text and "U redu"
     // (chameleonButton1). The window closes itself when the button is pressed.

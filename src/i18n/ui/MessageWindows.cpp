@@ -3,7 +3,7 @@
 #include "controls/ui/MessageWindow.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 
-void MessageWindows::show(const MessageSpec &message, QObject *receiver, Answer answered)
+void MessageWindows::show(const MessageContent &message, QObject *receiver, Answer answered)
 {
     if (MessageWindow *open = MessageWindow::find(message.objectName)) {
         if (!message.replacesOpen) {

@@ -6,5 +6,5 @@
 class MessageWindows : public Messages
 {
 public:
-    void show(const MessageSpec &message, QObject *receiver = nullptr, Answer answered = {}) override;
+    void show(const MessageContent &message, QObject *receiver = nullptr, Answer answered = {}) override;
 };

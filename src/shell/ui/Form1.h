@@ -34,7 +34,7 @@ public:
     CallInfoController &callInfo() { return *m_callInfo; }
     LogTableModel &logModel() { return *m_model; }
     UtcClockController &clock() { return *m_clock; }
-    // Room at the top right for the UTC clock.
+    // Room at the top of the right column, beside the totals, for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
     // Room in the right column under the known stations for the CW keyer panel.
     QVBoxLayout *keyerArea() const { return m_keyerArea; }
