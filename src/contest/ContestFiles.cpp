@@ -81,7 +81,7 @@ bool reopen(QString *error)
 // Keeps a copy of the working file in BackUp before it is replaced, so that no command
 // ever throws a worked log away. A working file SQLite cannot read is kept byte for
 // byte. True (with an empty `savedPath`) when there is no working file to keep.
-bool autosaveWorkingFile(QString *savedPath, QString *error)
+bool autosaveWorkingFile(const UtcClock &clock, QString *savedPath, QString *error)
 {
     ContestSession &session = ContestSession::instance();
     const QString path = session.path();
@@ -91,7 +91,7 @@ bool autosaveWorkingFile(QString *savedPath, QString *error)
         setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
         return false;
     }
-    const QString save = freeAutosavePath();
+    const QString save = freeAutosavePath(clock);
     bool saved = copyWorkingFile(save, error);
     if (!saved && !session.isOpen())
         saved = QFile::copy(path, save);
@@ -105,7 +105,7 @@ bool autosaveWorkingFile(QString *savedPath, QString *error)
 
 // On a server the contest is replaced inside the shared database, after the same
 // safety copy of the old one that the working file gets.
-bool replaceSharedContest(const QString &source, QString *autosavePath, QString *error)
+bool replaceSharedContest(const UtcClock &clock, const QString &source, QString *autosavePath, QString *error)
 {
     ContestSession &session = ContestSession::instance();
     if (!session.isConnected()) {
@@ -116,7 +116,7 @@ bool replaceSharedContest(const QString &source, QString *autosavePath, QString 
         setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
         return false;
     }
-    const QString save = freeAutosavePath();
+    const QString save = freeAutosavePath(clock);
     if (!copyWorkingFile(save, error))
         return false;
     *autosavePath = save;
@@ -160,9 +160,9 @@ bool isValidCopyName(const QString &contestName)
     return QFile::encodeName(n).size() + 4 <= 255;
 }
 
-QString freeAutosavePath()
+QString freeAutosavePath(const UtcClock &clock)
 {
-    const QString stamp = UtcClock::instance()->nowUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp = clock.nowUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QDir dir(backupFolder());
     QString path = dir.filePath(QStringLiteral("autosave-%1.mdb").arg(stamp));
     for (int n = 2; QFileInfo::exists(path) || QFileInfo::exists(path + QStringLiteral(".part")); ++n)
@@ -183,17 +183,17 @@ CopyResult saveContestCopy(const QString &contestName, QString *error)
     return copyWorkingFile(copyPath(contestName), error) ? CopyResult::Saved : CopyResult::Failed;
 }
 
-NewContestResult createContestDatabase(const BeforeClose &beforeClose)
+NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose &beforeClose)
 {
     NewContestResult r;
     ContestSession &session = ContestSession::instance();
     const QString path = session.path();
     if (session.usesServer()) {
-        r.ok = replaceSharedContest(QString(), &r.autosavePath, &r.error);
+        r.ok = replaceSharedContest(clock, QString(), &r.autosavePath, &r.error);
         return r;
     }
 
-    if (!autosaveWorkingFile(&r.autosavePath, &r.error))
+    if (!autosaveWorkingFile(clock, &r.autosavePath, &r.error))
         return r;
 
     const QString fresh = path + QStringLiteral(".new");
@@ -215,7 +215,7 @@ NewContestResult createContestDatabase(const BeforeClose &beforeClose)
     return r;
 }
 
-OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &beforeClose)
+OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, const BeforeClose &beforeClose)
 {
     OpenResult r;
     ContestSession &session = ContestSession::instance();
@@ -227,7 +227,7 @@ OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &before
     if (!ContestDatabase::isContestDatabase(chosenPath, &r.error))
         return r;
     if (session.usesServer()) {
-        r.ok = replaceSharedContest(chosenPath, &r.autosavePath, &r.error);
+        r.ok = replaceSharedContest(clock, chosenPath, &r.autosavePath, &r.error);
         return r;
     }
 
@@ -240,7 +240,7 @@ OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &before
         return r;
     }
 
-    if (!autosaveWorkingFile(&r.autosavePath, &r.error)) {
+    if (!autosaveWorkingFile(clock, &r.autosavePath, &r.error)) {
         r.error = QStringLiteral("the working contest could not be kept in BackUp (%1)").arg(r.error);
         return r;
     }

@@ -2,6 +2,8 @@
 #include <QString>
 #include <functional>
 
+class UtcClock;
+
 // The working contest file as a whole: a fresh contest, copies in BackUp and
 // bringing a copy back. Every operation either completes or leaves the working file
 // as it was, and leaves the program-wide connection open afterwards.
@@ -21,7 +23,7 @@ bool isValidCopyName(const QString &contestName);
 
 // A name in BackUp that no file has yet: autosave-YYYYMMDD-HHMMSS.mdb from the UTC
 // clock, with "-2", "-3", ... appended before ".mdb" when that name is taken.
-QString freeAutosavePath();
+QString freeAutosavePath(const UtcClock &clock);
 
 enum class CopyResult { Saved, InvalidName, Failed };
 // Writes a consistent copy of the working database to BackUp/<name>.mdb, replacing an
@@ -37,7 +39,7 @@ struct NewContestResult
 // Keeps a copy of the old working file under freeAutosavePath(), then replaces the
 // working file by an empty contest database and reopens the connection on it. When
 // the old contest cannot be copied, nothing is deleted.
-NewContestResult createContestDatabase(const BeforeClose &beforeClose = {});
+NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose &beforeClose = {});
 
 struct OpenResult
 {
@@ -51,6 +53,6 @@ struct OpenResult
 // opened. The chosen file must be a contest database; otherwise, and on any other
 // failure, the working file stays unchanged and the connection stays (or is again)
 // open on it.
-OpenResult openSavedContest(const QString &chosenPath, const BeforeClose &beforeClose = {});
+OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, const BeforeClose &beforeClose = {});
 
 }

@@ -17,11 +17,6 @@ QString ContestSettings::firstBand() const
     return bandList.isEmpty() ? QString() : bandList.first().trimmed();
 }
 
-QString ContestSettings::todayText()
-{
-    return QDate::currentDate().toString(QString::fromLatin1(LogFormats::DateFormat));
-}
-
 void clearForNewContest(ContestSettings &s)
 {
     for (QString *f : {&s.nazivNatjecanja, &s.pozivniZnak, &s.ime, &s.lokator, &s.adresa, &s.klub,

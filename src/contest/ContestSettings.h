@@ -25,9 +25,10 @@ struct BandSettings
 struct ContestSettings
 {
     QString nazivNatjecanja; // Text1
-    // DTPicker1/DTPicker2 as yyyy-MM-dd; a fresh state starts with today's date.
-    QString trajeOd = todayText();
-    QString trajeDo = todayText();
+    // DTPicker1/DTPicker2 as yyyy-MM-dd; empty until a date is stored or chosen (the
+    // dialog then shows today's date and takes it).
+    QString trajeOd;
+    QString trajeDo;
     QString pozivniZnak;     // Text6
     QString ime;             // Text7
     QString lokator;         // Text8, the own locator
@@ -49,8 +50,6 @@ struct ContestSettings
 
     // Band label of the first entry of the band list, trimmed (what the main window selects).
     QString firstBand() const;
-
-    static QString todayText();
 };
 
 // Empties the state for a new contest: every text field (band fields included) becomes

@@ -83,7 +83,8 @@ void EntrySession::checkDuplicate()
         m_dupla = QStringLiteral("D");
         m_qrb = QStringLiteral("0");
         warn = true;
-        SoundPlayer::instance()->play(ProgramFolder::file(QStringLiteral("zvukovi/dupla.wav")));
+        if (m_sound)
+            m_sound->play(ProgramFolder::file(QStringLiteral("zvukovi/dupla.wav")));
     } else {
         m_dupla = QStringLiteral("-");
     }

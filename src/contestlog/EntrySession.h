@@ -7,6 +7,7 @@
 #include <optional>
 
 class CallInfoHooks;
+class SoundPlayer;
 
 // The entry line without its widgets: what the operator typed, the mode (new QSO or
 // editing a logged one), the figures computed for the entry (QRB, bearing, duplicate
@@ -54,6 +55,8 @@ public:
     BandLogModel &log() { return m_log; }
     const BandLogModel &log() const { return m_log; }
     void setCallInfo(CallInfoHooks *hooks) { m_hooks = hooks; }
+    // Where the duplicate warning sounds; none, no sound.
+    void setSound(SoundPlayer *sound) { m_sound = sound; }
 
     // --- what the entry holds
     Mode mode() const { return m_mode; }
@@ -139,6 +142,7 @@ private:
     LogStore m_store;
     BandLogModel m_log;
     CallInfoHooks *m_hooks = nullptr;
+    SoundPlayer *m_sound = nullptr;
     QString m_band;
     Mode m_mode = Mode::New;
     std::optional<qint64> m_editedId;

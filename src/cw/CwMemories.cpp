@@ -2,11 +2,11 @@
 
 #include "platform/ItemFileReader.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace CwMemories {
 
@@ -29,19 +29,8 @@ bool write(int index, const QString &text, QString *error)
     QDir().mkpath(QFileInfo(file).absolutePath());
     QString clean = text.trimmed();
     clean.remove(QLatin1Char('"'));
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    f.write((QLatin1Char('"') + clean + QStringLiteral("\"\r\n")).toUtf8());
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    // A full disk must not leave the memory empty: the old text stays until the new is on disk.
+    return SafeFile::write(file, (QLatin1Char('"') + clean + QStringLiteral("\"\r\n")).toUtf8(), error);
 }
 
 void ensureExists(int index)

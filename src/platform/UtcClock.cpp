@@ -1,28 +1,5 @@
 #include "platform/UtcClock.h"
 
-namespace {
-
-class SystemUtcClock : public UtcClock
-{
-public:
-    QDateTime nowUtc() const override { return QDateTime::currentDateTimeUtc(); }
-};
-
-UtcClock *current = nullptr;
-
-}
-
-UtcClock *UtcClock::instance()
-{
-    static SystemUtcClock systemClock;
-    return current ? current : &systemClock;
-}
-
-void UtcClock::setInstance(UtcClock *clock)
-{
-    current = clock;
-}
-
 namespace LogFormats {
 
 QDate parseDate(const QString &text)

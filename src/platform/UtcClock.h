@@ -1,16 +1,21 @@
 #pragma once
 #include <QDateTime>
 
-// Source of the current UTC time; tests replace it with a fixed clock.
+// Source of the current UTC time and date. The program reads the system clock; tests
+// pass a fixed clock to the windows they build.
 class UtcClock
 {
 public:
     virtual ~UtcClock() = default;
     virtual QDateTime nowUtc() const = 0;
+    // Today's date in UTC, the date contest data and printed lists start from.
+    QDate todayUtc() const { return nowUtc().date(); }
+};
 
-    static UtcClock *instance();
-    // The caller keeps ownership; nullptr restores the system clock.
-    static void setInstance(UtcClock *clock);
+class SystemUtcClock : public UtcClock
+{
+public:
+    QDateTime nowUtc() const override { return QDateTime::currentDateTimeUtc(); }
 };
 
 // Fixed formats of the time and date the entry writes and the exports read back.

@@ -2,12 +2,14 @@
 
 #include "contestlog/LogSearch.h"
 #include "callinfo/ui/LogSearchTarget.h"
-#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/LogSearchWindow.h"
 #include "contest/ContestDatabase.h"
 #include "contestlog/LogStore.h"
 #include "platform/SqliteDatabase.h"
-#include "shell/ui/MessageWindow.h"
+#include "TestPlatform.h"
+#include "controls/ui/MessageWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -102,14 +104,15 @@ private slots:
     void searchWindowsCarryTheirNamesOnce_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("MsBox1") << int(MsBox::Kind::ByCall);
-        QTest::newRow("MsBox2") << int(MsBox::Kind::ByLocator);
+        QTest::newRow("MsBox1") << int(LogSearchWindow::Kind::ByCall);
+        QTest::newRow("MsBox2") << int(LogSearchWindow::Kind::ByLocator);
     }
     void searchWindowsCarryTheirNamesOnce()
     {
         QFETCH(int, kind);
         FakeMainWindow main;
-        MsBox box(MsBox::Kind(kind), main);
+        TestPlatform platform;
+        LogSearchWindow box(LogSearchWindow::Kind(kind), main, platform.platform().messages);
         for (const char *name : {"Label1", "Text1", "chameleonButton1"})
             QCOMPARE(box.findChildren<QWidget *>(QString::fromLatin1(name)).size(), 1);
         QCOMPARE(box.findChild<QWidget *>(QStringLiteral("chameleonButton1"))->property("text").toString(),
@@ -120,7 +123,8 @@ private slots:
     {
         FakeMainWindow main;
         main.db = m_db;
-        MsBox *box = MsBox::open(MsBox::Kind::ByCall, main);
+        TestPlatform platform;
+        LogSearchWindow *box = LogSearchWindow::open(LogSearchWindow::Kind::ByCall, main, platform.platform().messages);
         QCOMPARE(box->objectName(), QStringLiteral("MsBox1"));
         QCOMPARE(box->windowTitle(), QStringLiteral("Traži po pozivnom znaku"));
         QCOMPARE(box->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Unesi pozivni znak"));
@@ -136,7 +140,8 @@ private slots:
     {
         FakeMainWindow main;
         main.db = m_db;
-        MsBox *box = MsBox::open(MsBox::Kind::ByLocator, main);
+        TestPlatform platform;
+        LogSearchWindow *box = LogSearchWindow::open(LogSearchWindow::Kind::ByLocator, main, platform.platform().messages);
         QCOMPARE(box->objectName(), QStringLiteral("MsBox2"));
         QCOMPARE(box->windowTitle(), QStringLiteral("Traži po lokatoru"));
         QTest::keyClicks(box->searchField(), QStringLiteral("jn76t"));
@@ -149,6 +154,26 @@ private slots:
         QCOMPARE(main.shown.last().size(), 6); // the whole band, by locator
         QCOMPARE(main.shown.last().first(), QStringLiteral("O'NEIL"));
         message->close();
+        box->close();
+    }
+
+    // "Nije pronađeno" leaves the operator in the search field: the next letters
+    // typed start the next search.
+    void focusStaysInTheSearchFieldAfterNotFound()
+    {
+        FakeMainWindow main;
+        main.db = m_db;
+        TestPlatform platform;
+        LogSearchWindow *box = LogSearchWindow::open(LogSearchWindow::Kind::ByCall, main, platform.platform().messages);
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QTest::keyClicks(box->searchField(), QStringLiteral("zz"));
+        QVERIFY(MessageWindow::find(QStringLiteral("Form7")));
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(box));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box->searchField()));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("s5"));
+        QCOMPARE(box->searchField()->text(), QStringLiteral("S5"));
+        MessageWindow::find(QStringLiteral("Form7"))->close();
         box->close();
     }
 };

@@ -5,7 +5,8 @@
 #include "callinfo/StationImportCli.h"
 #include "callinfo/ui/StationImportCommand.h"
 #include "platform/ProgramFolder.h"
-#include "shell/ui/MessageWindow.h"
+#include "TestPlatform.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QDir>
 #include <QProcess>
@@ -17,7 +18,8 @@
 
 namespace {
 
-const QString kSamples = QStringLiteral(BRELOG_SHARED_DIR "/edi-samples");
+// Real logs carried with the tests (origin in their README).
+const QString kSamples = QStringLiteral(BRELOG_FIXTURES_DIR "/edi-samples");
 
 QString sample(const char *name)
 {
@@ -242,12 +244,11 @@ private slots:
         freshStore();
         EntryFixture f;
         f.callInfo->start();
-        StationImportCommand::setFileChooser([](QWidget *) {
-            return QStringList{sample("E71W_144.edi"), sample("LZ3A_144.edi")};
-        });
-        StationImportCommand command(*f.callInfo, &f.window);
+        TestPlatform platform;
+        platform.files.chosen = {sample("E71W_144.edi"), sample("LZ3A_144.edi")};
+        StationImportCommand command(*f.callInfo, platform.platform(), &f.window);
         const EdiStationImport::Summary s = command.run();
-        StationImportCommand::setFileChooser({});
+        QCOMPARE(platform.files.asked, 1);
         QVERIFY(s.added > 0);
         MessageWindow *w = MessageWindow::find(QStringLiteral("Form25"));
         QVERIFY(w);

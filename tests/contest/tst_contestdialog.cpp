@@ -1,13 +1,16 @@
-// The contest data dialog Form2 on a real contest database in a temporary program folder.
+// The contest data dialog ContestDataDialog on a real contest database in a temporary program folder.
+#include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/BandLabels.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettings.h"
 #include "contest/ContestSettingsStore.h"
-#include "contest/ui/Form2.h"
+#include "contest/ui/ContestDataDialog.h"
+#include "contest/ui/ContestFileCommands.h"
+#include "contest/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,7 +65,8 @@ class TestContestDialog : public QObject
     Q_OBJECT
 
     std::unique_ptr<TempProgramFolder> m_folder;
-    QPointer<Form2> m_dialog;
+    TestPlatform m_platform{TestPlatform::MessageMode::Windows};
+    QPointer<ContestDataDialog> m_dialog;
 
     template <typename T = QLineEdit> T *field(const QString &name) const
     {
@@ -76,9 +80,9 @@ class TestContestDialog : public QObject
         return field<ChameleonButton>(QStringLiteral("chameleonButton%1").arg(n));
     }
     QTabWidget *tabs() const { return field<QTabWidget>(QStringLiteral("TabStrip1")); }
-    Form2 *openDialog()
+    ContestDataDialog *openDialog()
     {
-        m_dialog = Form2::showDialog();
+        m_dialog = ContestDataDialog::showDialog(m_platform.platform());
         return m_dialog;
     }
     void fillRequired(int tab, const QString &power)
@@ -139,7 +143,7 @@ private slots:
     void emptyTableOpensOnBandOneWithDefaults()
     {
         openDialog();
-        const QDate today = QDate::currentDate();
+        const QDate today = m_platform.clock.todayUtc(); // the platform's UTC date, not the system's
         QCOMPARE(field<QDateEdit>(QStringLiteral("DTPicker1"))->date(), today);
         QCOMPARE(field<QDateEdit>(QStringLiteral("DTPicker2"))->date(), today);
         QVERIFY(field<QDateEdit>(QStringLiteral("DTPicker1"))->calendarPopup());
@@ -196,9 +200,9 @@ private slots:
         field(QStringLiteral("Text23(3)"))->setText(QStringLiteral("IC-9700"));
         field<QPlainTextEdit>(QStringLiteral("Text28(3)"))->setPlainText(QStringLiteral("line 1\nline 2"));
         QString bandSeenByMainWindow;
-        connect(m_dialog, &Form2::settingsStored, this,
+        connect(m_dialog, &ContestDataDialog::settingsStored, this,
                 [&] { bandSeenByMainWindow = ContestSettingsStore::instance().settings().firstBand(); });
-        QSignalSpy stored(m_dialog.data(), &Form2::settingsStored);
+        QSignalSpy stored(m_dialog.data(), &ContestDataDialog::settingsStored);
 
         QTest::mouseClick(button(1), Qt::LeftButton);
 
@@ -218,7 +222,7 @@ private slots:
         QCOMPARE(rows[0][QStringLiteral("Ime")], QStringLiteral(" "));
         QCOMPARE(rows[0][QStringLiteral("Mode")], QStringLiteral("FM"));
         QCOMPARE(rows[0][QStringLiteral("TrajeOd")],
-                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' '));
+                 m_platform.clock.todayUtc().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' '));
         // The next reader loads the stored row.
         QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN75OS"));
     }
@@ -238,7 +242,7 @@ private slots:
         fillRequired(3, QStringLiteral("50"));
         field(QStringLiteral("Text9"))->setText(QStringLiteral("Ilica 1"));
         field(emptied)->clear();
-        QSignalSpy stored(m_dialog.data(), &Form2::settingsStored);
+        QSignalSpy stored(m_dialog.data(), &ContestDataDialog::settingsStored);
 
         QTest::mouseClick(button(1), Qt::LeftButton);
         QApplication::processEvents();
@@ -276,7 +280,7 @@ private slots:
         field(QStringLiteral("Text1"))->clear(); // no checks on "Izmjeni": the empty name is stored
         field(QStringLiteral("Text21(3)"))->setText(QStringLiteral("300"));
         field<QComboBox>(QStringLiteral("Combo1(3)"))->setEditText(QStringLiteral("CW"));
-        QSignalSpy stored(m_dialog.data(), &Form2::settingsStored);
+        QSignalSpy stored(m_dialog.data(), &ContestDataDialog::settingsStored);
         QTest::mouseClick(button(2), Qt::LeftButton);
         QCOMPARE(stored.size(), 1);
         QTRY_VERIFY(!m_dialog);
@@ -323,7 +327,7 @@ private slots:
         const QList<Row> before = settingsRows();
         openDialog();
         fillRequired(3, QStringLiteral("400"));
-        QSignalSpy stored(m_dialog.data(), &Form2::settingsStored);
+        QSignalSpy stored(m_dialog.data(), &ContestDataDialog::settingsStored);
         QTest::mouseClick(button(update ? 2 : 1), Qt::LeftButton);
 
         MessageWindow *message = MessageWindow::find(QStringLiteral("Form26"));
@@ -341,7 +345,7 @@ private slots:
         openDialog();
         tabs()->setCurrentIndex(2);
         field<QDateEdit>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 5, 2));
-        Form2::ClearContestDialog();
+        ContestDataDialog::ClearContestDialog();
 
         QCOMPARE(tabs()->currentIndex(), 0);
         QCOMPARE(m_dialog->selectedBand(), QStringLiteral("1"));
@@ -365,7 +369,7 @@ private slots:
     void clearWithoutDialogCreatesTheRecordEmptied()
     {
         QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
-        Form2::ClearContestDialog();
+        ContestDataDialog::ClearContestDialog();
         const ContestSettings &s = ContestSettingsStore::instance().settings();
         QVERIFY(ContestSettingsStore::instance().isLoaded());
         QVERIFY(s.nazivNatjecanja.isEmpty());
@@ -402,6 +406,52 @@ private slots:
                 QTest::sendKeyEvent(QTest::Click, field(name), Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
         QCOMPARE(field(name)->text(), shown);
+    }
+
+    // Reloading the contest data while the dialog is open ("Ne" to the new-contest
+    // warning, or a saved contest opened) must not empty the shown tab's band field,
+    // and the row stored is always keyed by the tab's own label.
+    void bandStoredIsTheTabLabelAfterAReload_data()
+    {
+        QTest::addColumn<bool>("answerNo");
+        QTest::newRow("new contest answered Ne") << true;
+        QTest::newRow("contest data reloaded") << false;
+    }
+    void bandStoredIsTheTabLabelAfterAReload()
+    {
+        QFETCH(bool, answerNo);
+        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
+        openDialog();
+        tabs()->setCurrentIndex(3); // 432 MHz, no row yet
+        TestPlatform answering(TestPlatform::MessageMode::Recorded);
+        ContestFileCommands commands(nullptr, answering.platform());
+        if (answerNo) {
+            commands.newContest(); // empties the record and selects band 1
+            QVERIFY(answering.recorded.answer(QStringLiteral("Form8"), QStringLiteral("chameleonButton2")));
+            tabs()->setCurrentIndex(3);
+        }
+        ContestSettingsStore::instance().reload();
+        QCOMPARE(field(QStringLiteral("Text5(4)"))->text(), QStringLiteral("432 MHz"));
+        fillRequired(4, QStringLiteral("25"));
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        QTRY_VERIFY(!m_dialog);
+        const QList<Row> rows = settingsRows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1][QStringLiteral("Band")], QStringLiteral("432 MHz "));
+        QCOMPARE(rows[1][QStringLiteral("Snaga")], QStringLiteral("25 "));
+    }
+
+    // The dialog fits a 1024x768 screen whole.
+    void dialogFitsTheSmallestScreen()
+    {
+        openDialog();
+        QVERIFY2(m_dialog->minimumSizeHint().width() <= 1016, qPrintable(QString::number(m_dialog->minimumSizeHint().width())));
+        QVERIFY2(m_dialog->minimumSizeHint().height() <= 700, qPrintable(QString::number(m_dialog->minimumSizeHint().height())));
+        m_dialog->resize(1016, 700);
+        QCoreApplication::processEvents();
+        QVERIFY(m_dialog->width() <= 1016);
+        QWidget *cancel = button(3);
+        QVERIFY(QRect(cancel->mapTo(m_dialog, QPoint()), cancel->size()).right() <= m_dialog->rect().right());
     }
 
     void arrowKeysMoveTheFocusBetweenFields()

@@ -1,4 +1,5 @@
 // New contest, contest copies and opening a copy, on a temporary program folder.
+#include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/ContestDatabase.h"
@@ -8,10 +9,10 @@
 #include "contest/ui/ContestFileCommands.h"
 #include "contestlog/LogStore.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/MessageWindow.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,13 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-class FixedClock : public UtcClock
-{
-public:
-    QDateTime now{QDate(2026, 5, 2), QTime(14, 3, 9), Qt::UTC};
-    QDateTime nowUtc() const override { return now; }
-};
 
 // Rows of `table` in the file at `path`, read through a connection of the test's own.
 int countRows(const QString &path, const QString &table)
@@ -75,7 +69,7 @@ class TestContestFiles : public QObject
 
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<ContestFileCommands> m_commands;
-    FixedClock m_clock;
+    TestPlatform m_platform;
 
     QString working() const { return m_folder->file(QStringLiteral("contest.mdb")); }
     QSqlDatabase db() const { return ContestSession::instance().database(); }
@@ -94,8 +88,9 @@ private slots:
         QVERIFY(ContestSession::instance().open());
         QVERIFY(addQsos(db(), 2));
         ContestSettingsStore::instance().discard();
-        UtcClock::setInstance(&m_clock);
-        m_commands = std::make_unique<ContestFileCommands>(nullptr);
+        m_platform.clock.now = QDateTime(QDate(2026, 5, 2), QTime(14, 3, 9), Qt::UTC);
+        m_platform.files.chosen.clear();
+        m_commands = std::make_unique<ContestFileCommands>(nullptr, m_platform.platform());
     }
 
     void cleanup()
@@ -104,8 +99,6 @@ private slots:
             w->close();
         QApplication::processEvents();
         m_commands.reset();
-        ContestFileCommands::openFileDialog = nullptr;
-        UtcClock::setInstance(nullptr);
         ContestSettingsStore::instance().discard();
         ContestSession::instance().close();
         m_folder.reset();
@@ -115,7 +108,8 @@ private slots:
     {
         QSignalSpy closing(m_commands.get(), &ContestFileCommands::aboutToReplaceWorkingFile);
         QSignalSpy created(m_commands.get(), &ContestFileCommands::newContestCreated);
-        MessageWindow *warning = m_commands->newContest();
+        m_commands->newContest();
+        MessageWindow *warning = MessageWindow::find(QStringLiteral("Form8"));
         QVERIFY(warning && warning->isVisible());
         QCOMPARE(warning->objectName(), QStringLiteral("Form8"));
         QVERIFY(warning->text().startsWith(QStringLiteral("UPOZORENJE:")));
@@ -144,7 +138,9 @@ private slots:
         const QString ownLocator = ContestSettingsStore::instance().settings().lokator;
         QVERIFY(!ownLocator.isEmpty());
         QSignalSpy created(m_commands.get(), &ContestFileCommands::newContestCreated);
-        MessageWindow *warning = m_commands->newContest();
+        m_commands->newContest();
+        MessageWindow *warning = MessageWindow::find(QStringLiteral("Form8"));
+        QVERIFY(warning);
         QTest::mouseClick(warning->button(QStringLiteral("chameleonButton2")), Qt::LeftButton);
 
         QCOMPARE(created.size(), 0);
@@ -198,10 +194,11 @@ private slots:
     void copyIsSavedUnderTheContestNameAndReplacedByTheNewerOne()
     {
         ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("  Kup Hrvatske 2026 ");
+        QSignalSpy saved(m_commands.get(), &ContestFileCommands::copySaved);
         m_commands->saveContestCopy();
         const QString copy = m_folder->file(QStringLiteral("BackUp/Kup Hrvatske 2026.mdb"));
         QCOMPARE(countRows(copy, QStringLiteral("takmicenje")), 2);
-        QTRY_VERIFY(!QApplication::topLevelWidgets().isEmpty()); // the progress window
+        QCOMPARE(saved.size(), 1); // the main window shows its progress window
         QVERIFY(addQsos(db(), 1, QStringLiteral("OE")));
         m_commands->saveContestCopy();
         QCOMPARE(backups(), QStringList(QStringLiteral("Kup Hrvatske 2026.mdb")));
@@ -268,18 +265,13 @@ private slots:
             chosen.clear();
         }
         const QByteArray before = readAll(working());
-        QStringList asked;
-        ContestFileCommands::openFileDialog = [&](QWidget *, const QString &, const QString &dir,
-                                                  const QString &filter) {
-            asked << dir << filter;
-            return chosen;
-        };
+        m_platform.files.chosen = QStringList(chosen);
         QSignalSpy opened(m_commands.get(), &ContestFileCommands::savedContestOpened);
 
         m_commands->openSavedContest();
 
-        QCOMPARE(asked, QStringList({m_folder->file(QStringLiteral("BackUp")) + QLatin1Char('/'),
-                                     QStringLiteral("*.mdb")}));
+        QCOMPARE(QStringList({m_platform.files.folder, m_platform.files.filter}),
+                 QStringList({m_folder->file(QStringLiteral("BackUp")) + QLatin1Char('/'), QStringLiteral("*.mdb")}));
         QCOMPARE(opened.size(), opens ? 1 : 0);
         QCOMPARE(bool(MessageWindow::find(QStringLiteral("Form11"))), opens);
         // Nothing chosen is "Nije pronađeno"; a chosen file that cannot be opened says why.
@@ -320,9 +312,7 @@ private slots:
             QFile blocker(m_folder->file(QStringLiteral("BackUp")));
             QVERIFY(blocker.open(QIODevice::WriteOnly));
         }
-        ContestFileCommands::openFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
-            return chosen;
-        };
+        m_platform.files.chosen = QStringList(chosen);
         QSignalSpy opened(m_commands.get(), &ContestFileCommands::savedContestOpened);
         m_commands->openSavedContest();
 
@@ -410,9 +400,7 @@ private slots:
         QVERIFY(ContestDatabase::createFile(chosen, nullptr));
         QVERIFY(TestSupport::addBands(chosen, {9}, TestSupport::sampleSettings(QStringLiteral("JN65TW"))));
         QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN85AB"));
-        ContestFileCommands::openFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
-            return chosen;
-        };
+        m_platform.files.chosen = QStringList(chosen);
         m_commands->openSavedContest();
         QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN65TW"));
         QCOMPARE(ContestSettingsStore::instance().settings().firstBand(), QStringLiteral("10 GHz"));

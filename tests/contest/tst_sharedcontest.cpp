@@ -1,6 +1,7 @@
 // Several PCs logging into one contest on a PostgreSQL server of the test's own.
 #include "MainWindowFixture.h"
 #include "PgTestServer.h"
+#include "TestPlatform.h"
 #include "TestSupport.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestFiles.h"
@@ -11,7 +12,7 @@
 #include "contestlog/ui/EntryLine.h"
 #include "export/ExportCli.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -370,7 +371,7 @@ void TestSharedContest::contestCopyFromTheServerOpensOnALonePc()
     session.close();
     session.setServerUrl({});
     QVERIFY(session.open(&error));
-    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(copy);
+    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(FixedClock(), copy);
     QVERIFY2(opened.ok, qPrintable(opened.error));
     QVector<QsoRow> onFile;
     QVERIFY(LogStore(session.database()).bandRows(Band, onFile));
@@ -405,7 +406,7 @@ void TestSharedContest::newAndOpenedContestReplaceTheServersContest()
     QStringList announced;
     QObject listening; // ends the connection with the test
     connect(&session, &ContestSession::changedElsewhere, &listening, [&](const QString &what) { announced << what; });
-    const ContestFiles::NewContestResult fresh = ContestFiles::createContestDatabase();
+    const ContestFiles::NewContestResult fresh = ContestFiles::createContestDatabase(FixedClock());
     QVERIFY2(fresh.ok, qPrintable(fresh.error));
     QCOMPARE(column(other.db, QStringLiteral("Call")), QStringList());
     QSqlQuery settingsRows(other.db);
@@ -417,7 +418,7 @@ void TestSharedContest::newAndOpenedContestReplaceTheServersContest()
     QCOMPARE(column(saved, QStringLiteral("Call")), QStringList({"S51A", "S52A", "S53A"}));
     ContestDatabase::close(saved);
 
-    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(fresh.autosavePath);
+    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(FixedClock(), fresh.autosavePath);
     QVERIFY2(opened.ok, qPrintable(opened.error));
     QCOMPARE(column(other.db, QStringLiteral("Call")), QStringList({"S51A", "S52A", "S53A"}));
     const auto next = LogStore(other.db).save(TestSupport::sampleQso(QStringLiteral("S54A"), Band, 4));

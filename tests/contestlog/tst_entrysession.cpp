@@ -72,12 +72,12 @@ void TestEntrySession::init()
     ContestSettingsStore::instance().discard();
     QString error;
     QVERIFY2(ContestSession::instance().open(&error), qPrintable(error));
-    SoundPlayer::setInstance(&m_sound);
     m_hooks.calls.clear();
     m_sound.played.clear();
     m_session = std::make_unique<EntrySession>();
     m_session->setDatabase(ContestSession::instance().database());
     m_session->setCallInfo(&m_hooks);
+    m_session->setSound(&m_sound);
     QVERIFY(m_session->changeBand(QStringLiteral("144 MHz")));
 }
 
@@ -86,7 +86,6 @@ void TestEntrySession::cleanup()
     m_session.reset();
     ContestSession::instance().close();
     ContestSettingsStore::instance().discard();
-    SoundPlayer::setInstance(nullptr);
     m_folder.reset();
 }
 

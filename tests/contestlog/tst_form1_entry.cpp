@@ -6,10 +6,10 @@
 #include "contestlog/BandLogModel.h"
 #include "contestlog/EntrySession.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/MessageWindow.h"
 #include "geo/Locator.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

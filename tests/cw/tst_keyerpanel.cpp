@@ -10,7 +10,7 @@
 #include "cw/ui/FrmBevitel.h"
 #include "cw/ui/KeyerPanel.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,14 +1,16 @@
 #include "ExportFixture.h"
+#include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
+#include "contest/ContestSession.h"
 #include "contestlog/EntrySession.h"
+#include "controls/ui/MessageWindow.h"
 #include "export/ReportPagination.h"
 #include "export/ui/ExportCommands.h"
 #include "export/ui/QsoListReport.h"
 #include "platform/ProgramFolder.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,6 +28,7 @@ Q_DECLARE_METATYPE(QVector<ReportPagination::PageRange>)
 class TestPrintList : public QObject
 {
     Q_OBJECT
+    TestPlatform m_platform;
 private slots:
     void init();
     void cleanup();
@@ -192,7 +195,8 @@ void TestPrintList::menuExportsWriteTheBandFile()
     EntrySession &entry = onBand(QStringLiteral("144 MHz "));
     QCOMPARE(entry.totals().count, 5);
     QCOMPARE(entry.totals().points, 1274);
-    QVERIFY(edi ? ExportCommands::exportEdi(entry) : ExportCommands::exportAdif(entry));
+    QVERIFY(edi ? ExportCommands::exportEdi(entry, m_platform.platform())
+                : ExportCommands::exportAdif(entry, m_platform.platform()));
     QFile f(m_folder->file(QStringLiteral("log/") + fileName));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), ExportFixture::expected(expectedFile));
@@ -202,7 +206,7 @@ void TestPrintList::menuExportsWriteTheBandFile()
 void TestPrintList::adifMenuReportsEmptyBand()
 {
     openSession();
-    QVERIFY(!ExportCommands::exportAdif(onBand(QStringLiteral("50 MHz"))));
+    QVERIFY(!ExportCommands::exportAdif(onBand(QStringLiteral("50 MHz")), m_platform.platform()));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form24"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Na ovom bandu nema veza."));
@@ -215,7 +219,7 @@ void TestPrintList::menuExportReportsFailure()
     QFile blocker(m_folder->file(QStringLiteral("log")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QVERIFY(!ExportCommands::exportEdi(onBand(QStringLiteral("144 MHz"))));
+    QVERIFY(!ExportCommands::exportEdi(onBand(QStringLiteral("144 MHz")), m_platform.platform()));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form23"));
     QVERIFY(w);
     // The fixed text and the reason are separate labels: the packs relabel only Label1.
@@ -229,7 +233,7 @@ void TestPrintList::menuExportReportsFailure()
 void TestPrintList::printListOpensPreviewOfBand()
 {
     openSession();
-    QPrintPreviewDialog *preview = ExportCommands::printQsoList(onBand(QStringLiteral("432 MHz")));
+    QPrintPreviewDialog *preview = ExportCommands::printQsoList(onBand(QStringLiteral("432 MHz")), m_platform.platform());
     QVERIFY(preview);
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->windowTitle(), QStringLiteral("Print all QSO's"));
@@ -242,7 +246,7 @@ void TestPrintList::printListOpensPreviewOfBand()
 void TestPrintList::printListOfEmptyBandShowsNothing()
 {
     openSession();
-    QVERIFY(!ExportCommands::printQsoList(onBand(QStringLiteral("50 MHz"))));
+    QVERIFY(!ExportCommands::printQsoList(onBand(QStringLiteral("50 MHz")), m_platform.platform()));
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }

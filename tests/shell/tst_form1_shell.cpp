@@ -1,5 +1,5 @@
 #include "MainWindowFixture.h"
-#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/LogSearchWindow.h"
 #include "contest/ContestSession.h"
 #include "contestlog/BandLogModel.h"
 #include "contestlog/EntrySession.h"
@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSqlQuery>
 #include <QTimeZone>
 #include <QTableView>
@@ -36,15 +37,11 @@ private slots:
     void menuTreeIsComplete();
     void closingTheWindowClosesTheDatabases();
     void languageMenuRelabelsWindowAndGridHeaders();
+    void savedCopyShowsTheProgressWindow();
 };
 
 namespace {
 
-class FixedClock : public UtcClock
-{
-public:
-    QDateTime nowUtc() const override { return QDateTime(QDate(2026, 5, 2), QTime(9, 5, 7), Qt::UTC); }
-};
 
 QString stored(const QString &sql)
 {
@@ -112,10 +109,10 @@ void TestForm1Shell::searchLoadsFirstFoundForUpdateNotCopy()
     f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
     f.typeQso(QStringLiteral("9A1A"), QStringLiteral("3"), QStringLiteral("86CD"));
     e.pozivniznaktrazi->trigger();
-    MsBox *box = nullptr;
+    LogSearchWindow *box = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("MsBox1") && w->isVisible())
-            box = qobject_cast<MsBox *>(w);
+            box = qobject_cast<LogSearchWindow *>(w);
     QVERIFY(box);
     QTest::keyClicks(box->searchField(), QStringLiteral("s5"));
     QCOMPARE(f.window().logModel().rowCount(), 2); // sorted by call: S52B first
@@ -131,9 +128,8 @@ void TestForm1Shell::searchLoadsFirstFoundForUpdateNotCopy()
 
 void TestForm1Shell::clockFillsTimeAndDateInUtc()
 {
-    FixedClock clock;
-    UtcClock::setInstance(&clock);
     MainWindowFixture f;
+    f.clock().now = QDateTime(QDate(2026, 5, 2), QTime(9, 5, 7), Qt::UTC);
     EntryLine &e = f.window().entry();
     f.window().clock().tick1();
     QCOMPARE(e.Text1->text(), QStringLiteral("09:05"));
@@ -142,7 +138,6 @@ void TestForm1Shell::clockFillsTimeAndDateInUtc()
     e.Text1->setText(QStringLiteral("07:00"));
     f.window().clock().tick1();
     QCOMPARE(e.Text1->text(), QStringLiteral("07:00"));
-    UtcClock::setInstance(nullptr);
 }
 
 void TestForm1Shell::menuTreeIsComplete()
@@ -200,6 +195,20 @@ void TestForm1Shell::languageMenuRelabelsWindowAndGridHeaders()
     f.window().action(QStringLiteral("hrvat"))->trigger();
     QCOMPARE(e.chameleonButton1->text(), QStringLiteral("Spremi"));
     QCOMPARE(e.DataGrid2->model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("pozivni"));
+}
+
+// "Spremi natjecanje": the copy is written, then the progress window fills and goes.
+void TestForm1Shell::savedCopyShowsTheProgressWindow()
+{
+    MainWindowFixture f;
+    f.window().action(QStringLiteral("sprembaze"))->trigger();
+    QVERIFY(QFileInfo::exists(f.folder().file(QStringLiteral("BackUp/Test Contest.mdb"))));
+    QPointer<QWidget> progress;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmSplash1") && w->isVisible())
+            progress = w;
+    QVERIFY(progress);
+    QTRY_VERIFY_WITH_TIMEOUT(!progress, 3000);
 }
 
 QTEST_MAIN(TestForm1Shell)

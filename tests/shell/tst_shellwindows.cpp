@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "controls/ui/ChameleonButton.h"
-#include "shell/ui/Form4.h"
-#include "shell/ui/Form5.h"
+#include "shell/ui/AboutWindow.h"
+#include "shell/ui/FrequencyListWindow.h"
 #include "shell/ui/HelpWindow.h"
 #include "shell/ui/WindowUtil.h"
 
@@ -54,7 +54,7 @@ void TestShellWindows::selectWord(const QByteArray &word)
 
 void TestShellWindows::frequencyListShowsOneBandAtATime()
 {
-    Form5 *w = Form5::open(nullptr);
+    FrequencyListWindow *w = FrequencyListWindow::open(nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     auto visible = [w](const char *name) { return w->findChild<QWidget *>(name)->isVisible(); };
     const QList<const char *> view144{"Label1", "Label2", "Label3", "Label4", "Picture1"};
@@ -84,9 +84,9 @@ void TestShellWindows::frequencyListShowsOneBandAtATime()
     click("Option1");
     QCOMPARE(shown(true), QString());
     QCOMPARE(w->findChild<QLabel *>("Label4")->text(), QString("144.035 - 144.150"));
-    QCOMPARE(Form5::open(nullptr), w);
+    QCOMPARE(FrequencyListWindow::open(nullptr), w);
 
-    QPointer<Form5> guard(w);
+    QPointer<FrequencyListWindow> guard(w);
     QTest::mouseClick(w->findChild<ChameleonButton *>("chameleonButton1"), Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());
 }
@@ -94,7 +94,7 @@ void TestShellWindows::frequencyListShowsOneBandAtATime()
 void TestShellWindows::frequencyListFollowsTheLanguage()
 {
     selectWord("engleski");
-    Form5 w;
+    FrequencyListWindow w;
     QCOMPARE(w.windowTitle(), QString("Band plans"));
     QCOMPARE(w.findChild<QRadioButton *>("Option1")->text(), QString("144 MHz"));
     QCOMPARE(w.findChild<ChameleonButton *>("chameleonButton1")->text(), QString("Close"));
@@ -102,12 +102,12 @@ void TestShellWindows::frequencyListFollowsTheLanguage()
 
 void TestShellWindows::aboutWindowShowsDesignedTextsAndCloses()
 {
-    Form4 *w = Form4::open(nullptr);
+    AboutWindow *w = AboutWindow::open(nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->windowTitle(), QString("O programu"));
     QCOMPARE(w->findChild<QLabel *>("Label1")->text(), QString("Program namijenjen za vođenje VHF contesta."));
     QCOMPARE(w->findChild<QLabel *>("Label2")->text(), QString("v. 2.0 - 08.05.2014."));
-    QPointer<Form4> guard(w);
+    QPointer<AboutWindow> guard(w);
     QTest::mouseClick(w->findChild<ChameleonButton *>("chameleonButton1"), Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());
 }

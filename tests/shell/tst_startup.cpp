@@ -2,11 +2,12 @@
 // menu pictures, and the program itself started twice on one folder.
 #include "TestSupport.h"
 
+#include "controls/ui/ProgressWindow.h"
 #include "controls/ui/XpProgressBar.h"
 #include "platform/SingleInstance.h"
-#include "shell/ui/FrmSplash.h"
-#include "shell/ui/FrmSplash1.h"
+#include "shell/ui/AboutWindow.h"
 #include "shell/ui/MenuIcons.h"
+#include "shell/ui/SplashWindow.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -123,7 +124,7 @@ private slots:
 
     void splashFillsItsBarAndHandsOverWithinASecond()
     {
-        QPointer<FrmSplash> splash = new FrmSplash;
+        QPointer<SplashWindow> splash = new SplashWindow;
         QCOMPARE(splash->objectName(), QStringLiteral("frmSplash"));
         QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("Program namijenjen za vođenje VHF contesta."));
@@ -132,8 +133,8 @@ private slots:
         QVERIFY(bar);
         QCOMPARE(bar->value(), 0);
         int barAtHandOver = -1;
-        connect(splash, &FrmSplash::finished, this, [&] { barAtHandOver = bar->value(); });
-        QSignalSpy finished(splash.data(), &FrmSplash::finished);
+        connect(splash, &SplashWindow::finished, this, [&] { barAtHandOver = bar->value(); });
+        QSignalSpy finished(splash.data(), &SplashWindow::finished);
         QElapsedTimer t;
         splash->show();
         t.start();
@@ -145,11 +146,77 @@ private slots:
         QTRY_VERIFY(!splash);
     }
 
+    // The splash carries the purpose line and the about window's disclaimer and
+    // contact lines, in each language the packs give them.
+    void splashShowsTheAboutWindowsLines_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("hrvatski") << QStringLiteral("hrvatski");
+        QTest::newRow("engleski") << QStringLiteral("engleski");
+        QTest::newRow("polski") << QStringLiteral("polski");
+        QTest::newRow("slovacki") << QStringLiteral("slovacki");
+    }
+    void splashShowsTheAboutWindowsLines()
+    {
+        QFETCH(QString, language);
+        TempProgramFolder folder(false);
+        QFile ini(folder.file(QStringLiteral("jezik/jezik.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(language.toUtf8() + "\n");
+        ini.close();
+        SplashWindow splash;
+        AboutWindow about;
+        auto text = [](QWidget &w, const char *name) {
+            const QLabel *l = w.findChild<QLabel *>(QString::fromLatin1(name));
+            return l && l->isVisibleTo(&w) ? l->text() : QString();
+        };
+        QVERIFY(!text(splash, "Label1").isEmpty());
+        QCOMPARE(text(splash, "Label1"), text(about, "Label1")); // purpose
+        QCOMPARE(text(splash, "Label2"), text(about, "Label3")); // disclaimer
+        QCOMPARE(text(splash, "Label4"), text(about, "Label4")); // contact line
+        QVERIFY(!text(splash, "Label4").isEmpty());
+        if (language == QLatin1String("hrvatski")) {
+            QVERIFY(text(splash, "Label2").endsWith(QStringLiteral("pošaljite email ili nazovite:")));
+            QCOMPARE(text(splash, "Label4"), QString::fromUtf8(AboutTexts::Contact));
+        }
+    }
+
+    // scripts/run.sh keeps the contest out of the build tree unless a folder is chosen.
+    void runScriptKeepsTheContestOutsideTheBuildTree_data()
+    {
+        QTest::addColumn<bool>("chooseFolder");
+        QTest::newRow("default folder under the user's data") << false;
+        QTest::newRow("--folder chosen") << true;
+    }
+    void runScriptKeepsTheContestOutsideTheBuildTree()
+    {
+        QFETCH(bool, chooseFolder);
+        QTemporaryDir home;
+        const QString chosen = home.filePath(QStringLiteral("contests/may"));
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.remove(QStringLiteral("XDG_DATA_HOME"));
+        env.insert(QStringLiteral("BRELOG_RUN_NO_BUILD"), QStringLiteral("1"));
+        run.setProcessEnvironment(env);
+        // A command that lays the folder out and ends without a window.
+        QStringList args = {QStringLiteral(BRELOG_SOURCE_DIR "/scripts/run.sh"), QStringLiteral("--import-stations")};
+        if (chooseFolder)
+            args << QStringLiteral("--folder") << chosen;
+        run.start(QStringLiteral("bash"), args);
+        QVERIFY(run.waitForFinished(30000));
+        const QString defaultFolder = home.filePath(QStringLiteral(".local/share/brelog"));
+        const QString used = chooseFolder ? chosen : defaultFolder;
+        for (const char *f : {"contest.mdb", "evidencija.mdb", "znakovi.mdb", "jezik/jezik.ini"})
+            QVERIFY2(QFile::exists(used + QLatin1Char('/') + QLatin1String(f)), f);
+        QCOMPARE(QFile::exists(defaultFolder), !chooseFolder);
+    }
+
     void progressWindowClosesItselfAndBringsTheMainWindowForward()
     {
         QWidget mainWindow;
         mainWindow.show();
-        QPointer<FrmSplash1> progress = FrmSplash1::showProgress(&mainWindow);
+        QPointer<ProgressWindow> progress = ProgressWindow::showProgress(&mainWindow);
         QCOMPARE(progress->objectName(), QStringLiteral("frmSplash1"));
         QVERIFY(progress->findChild<XpProgressBar *>(QStringLiteral("ProgressBar1")));
         QVERIFY(progress->isVisible());

@@ -11,7 +11,7 @@
 #include "platform/SqliteDatabase.h"
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 
 #include <QComboBox>
 #include <QDir>

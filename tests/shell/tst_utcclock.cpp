@@ -1,4 +1,5 @@
 // The LED clock and the clock timers of the main window, on an injected UTC source.
+#include "TestPlatform.h"
 #include "platform/UtcClock.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/UtcClockController.h"
@@ -12,12 +13,6 @@
 
 namespace {
 
-class FixedClock : public UtcClock
-{
-public:
-    QDateTime now;
-    QDateTime nowUtc() const override { return now; }
-};
 
 QDateTime utc(int h, int m, int s, QDate d = QDate(2026, 5, 2))
 {
@@ -32,19 +27,14 @@ class TestUtcClock : public QObject
     FixedClock m_clock;
 
 private slots:
-    void init()
-    {
-        m_clock.now = utc(9, 5, 7);
-        UtcClock::setInstance(&m_clock);
-    }
-    void cleanup() { UtcClock::setInstance(nullptr); }
+    void init() { m_clock.now = utc(9, 5, 7); }
 
     void textAndDateComeFromTheUtcSource()
     {
         // A moment whose local date may differ: the source decides, not the local clock.
         m_clock.now = utc(23, 59, 58, QDate(2026, 12, 31));
-        QCOMPARE(UtcTimeText(), QStringLiteral("23:59:58"));
-        QCOMPARE(UtcDate(), QDate(2026, 12, 31));
+        QCOMPARE(UtcTimeText(m_clock), QStringLiteral("23:59:58"));
+        QCOMPARE(UtcDate(m_clock), QDate(2026, 12, 31));
     }
 
     void ledClockShowsTheUtcTime_data()
@@ -60,7 +50,7 @@ private slots:
     {
         QFETCH(QDateTime, now);
         QFETCH(QList<int>, pictures);
-        LedClock clock;
+        LedClock clock(m_clock);
         m_clock.now = utc(18, 48, 36); // something else first: every digit must change
         clock.ShowLedClock();
         m_clock.now = now;
@@ -75,7 +65,7 @@ private slots:
 
     void ledClockHasItsDesignNamesAndElevenDistinctPictures()
     {
-        LedClock clock;
+        LedClock clock(m_clock);
         QCOMPARE(clock.objectName(), QStringLiteral("picFrame"));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(clock.findChildren<QLabel *>(QStringLiteral("imgLED(%1)").arg(i)).size(), 1);
@@ -94,9 +84,9 @@ private slots:
     {
         QLineEdit time, date;
         QCheckBox check;
-        LedClock led;
+        LedClock led(m_clock);
         m_clock.now = utc(23, 59, 30, QDate(2026, 5, 2));
-        UtcClockController controller(&time, &date, &check, &led);
+        UtcClockController controller(m_clock, &time, &date, &check, &led);
         QCOMPARE(controller.timer1()->interval(), 1000);
         QCOMPARE(controller.timer2()->interval(), 100);
         QCOMPARE(time.text(), QStringLiteral("23:59"));

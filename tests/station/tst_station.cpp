@@ -7,9 +7,9 @@
 #include "contestlog/ui/EntryLine.h"
 #include "contestlog/ui/LogEntry.h"
 #include "geo/Locator.h"
-#include "geo/ui/Form14.h"
+#include "geo/ui/LocatorCalculator.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 #include "station/HamlibClient.h"
 #include "station/HamlibDaemon.h"
 #include "station/HamlibLink.h"
@@ -505,7 +505,7 @@ void TestStation::locatorCalculatorTurnsTheAntenna()
     QVERIFY(w.start());
     QTRY_VERIFY_WITH_TIMEOUT(w.station().rotator().isConnected(), 6000);
     w.window().action(QStringLiteral("lokkalk"))->trigger();
-    auto *calculator = qobject_cast<Form14 *>(w.window().findChild<Form14 *>(QStringLiteral("Form14")));
+    auto *calculator = qobject_cast<LocatorCalculator *>(w.window().findChild<LocatorCalculator *>(QStringLiteral("Form14")));
     QVERIFY(calculator);
     auto *turn = calculator->findChild<QWidget *>(QStringLiteral("chameleonButton3"));
     QVERIFY(turn->isVisible());

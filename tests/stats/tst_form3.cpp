@@ -8,7 +8,7 @@
 #include "contestlog/LogStore.h"
 #include "platform/SqliteDatabase.h"
 #include "controls/ui/ChameleonButton.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 #include "stats/MapGeometry.h"
 #include "stats/PolarGeometry.h"
 #include "stats/ui/DistanceChart.h"

@@ -2,8 +2,9 @@
 
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
+#include "contest/ContestSession.h"
+#include "controls/ui/MessageWindow.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,8 +20,7 @@ MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSetti
     if (prepare)
         prepare(*m_folder);
     ContestSettingsStore::instance().discard();
-    SoundPlayer::setInstance(&m_sound);
-    m_window = std::make_unique<Form1>();
+    m_window = std::make_unique<Form1>(m_platform.platform());
     m_window->show();
     m_window->activateWindow();
     QApplication::setActiveWindow(m_window.get());
@@ -35,7 +35,6 @@ MainWindowFixture::~MainWindowFixture()
     m_window.reset();
     ContestSession::instance().close();
     ContestSettingsStore::instance().discard();
-    SoundPlayer::setInstance(nullptr);
 }
 
 void MainWindowFixture::closeMessageWindows()

@@ -1,6 +1,6 @@
 #pragma once
+#include "TestPlatform.h"
 #include "TestSupport.h"
-#include "platform/SoundPlayer.h"
 
 #include <QStringList>
 #include <functional>
@@ -10,16 +10,9 @@ class Form1;
 class QLineEdit;
 class QWidget;
 
-// Records the sounds a test would have heard.
-class RecordingSoundPlayer : public SoundPlayer
-{
-public:
-    void play(const QString &path) override { played << path; }
-    QStringList played;
-};
-
 // A real main window on a temporary program folder with contest data for the given
-// bands (own locator JN85AB, mode SSB unless changed).
+// bands (own locator JN85AB, mode SSB unless changed), on a test platform whose clock
+// stands at 2026-05-02 12:34 UTC.
 class MainWindowFixture
 {
 public:
@@ -31,7 +24,9 @@ public:
 
     Form1 &window() { return *m_window; }
     TempProgramFolder &folder() { return *m_folder; }
-    RecordingSoundPlayer &sound() { return m_sound; }
+    RecordingSoundPlayer &sound() { return m_platform.sound; }
+    FixedClock &clock() { return m_platform.clock; }
+    TestPlatform &testPlatform() { return m_platform; }
 
     // Types a QSO into the entry line as an operator would and presses Enter in the locator.
     void typeQso(const QString &call, const QString &serialReceived, const QString &locatorRest);
@@ -43,6 +38,6 @@ public:
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
-    RecordingSoundPlayer m_sound;
+    TestPlatform m_platform;
     std::unique_ptr<Form1> m_window;
 };

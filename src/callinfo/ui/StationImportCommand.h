@@ -3,9 +3,9 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class CallInfoController;
+struct Platform;
 class QWidget;
 
 // "Uvoz poznatih stanica iz EDI datoteka...": the operator chooses one or more EDI
@@ -15,17 +15,16 @@ class StationImportCommand : public QObject
 {
     Q_OBJECT
 public:
-    // The file choice; a test answers it instead of the file dialog.
-    using FileChooser = std::function<QStringList(QWidget *parent)>;
-
-    StationImportCommand(CallInfoController &callInfo, QWidget *parentWindow, QObject *parent = nullptr);
-
-    static void setFileChooser(FileChooser chooser); // an empty chooser restores the dialog
+    // The files are chosen through the platform's file dialog, the summary shown
+    // through its message windows.
+    StationImportCommand(CallInfoController &callInfo, Platform &platform, QWidget *parentWindow,
+                         QObject *parent = nullptr);
 
     // Runs the command; returns the summary (nothing imported when no file was chosen).
     EdiStationImport::Summary run();
 
 private:
     CallInfoController &m_callInfo;
+    Platform &m_platform;
     QWidget *m_parentWindow;
 };

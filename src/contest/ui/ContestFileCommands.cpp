@@ -3,64 +3,45 @@
 #include "contest/ContestFiles.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contest/ui/ContestMessages.h"
-#include "contest/ui/Form2.h"
-#include "shell/ui/FrmSplash1.h"
-#include "shell/ui/MessageWindow.h"
+#include "contest/ui/ContestDataDialog.h"
+#include "controls/MessageCatalogue.h"
+#include "platform/FileChooser.h"
+#include "platform/Platform.h"
 
-#include <QDir>
-#include <QFileDialog>
-
-ContestFileCommands::OpenFileDialog ContestFileCommands::openFileDialog;
-
-ContestFileCommands::ContestFileCommands(QWidget *window, QObject *parent) : QObject(parent), m_window(window) {}
-
-MessageWindow *ContestFileCommands::newContest()
+ContestFileCommands::ContestFileCommands(QWidget *window, Platform &platform, QObject *parent)
+    : QObject(parent), m_window(window), m_platform(platform)
 {
-    MessageWindow *warning = MessageWindow::find(QStringLiteral("Form8"));
-    if (warning) {
-        warning->raise();
-    } else {
-        warning = new MessageWindow(
-            QStringLiteral("Form8"),
-            {QStringLiteral("UPOZORENJE:"),
-             QStringLiteral("Sa ovim procesom ćete obrisati staro natjecanje. Napravite prije BACKUP staroga "
-                            "natjecanja."),
-             QStringLiteral("Želite li svejedno nastaviti?")},
-            {{QStringLiteral("chameleonButton1"), QStringLiteral("Da")},
-             {QStringLiteral("chameleonButton2"), QStringLiteral("Ne")}},
-            {QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3")});
-        connect(warning, &MessageWindow::buttonClicked, this, [this](const QString &button) {
-            if (button == QLatin1String("chameleonButton1")) {
-                createContestDatabase();
-            } else {
-                // "Ne" changes nothing: the emptied contest data give way to the stored ones.
-                ContestSettingsStore &store = ContestSettingsStore::instance();
-                if (store.isLoaded())
-                    store.reload();
-            }
-        });
-        MessageWindow::showWindow(warning);
-    }
-    Form2::ClearContestDialog();
-    return warning;
+}
+
+void ContestFileCommands::newContest()
+{
+    m_platform.messages.show(MessageCatalogue::newContestWarning(), this, [this](const QString &button) {
+        if (button == QLatin1String("chameleonButton1")) {
+            createContestDatabase();
+        } else {
+            // "Ne" changes nothing: the emptied contest data give way to the stored ones.
+            ContestSettingsStore &store = ContestSettingsStore::instance();
+            if (store.isLoaded())
+                store.reload();
+        }
+    });
+    ContestDataDialog::ClearContestDialog();
 }
 
 void ContestFileCommands::createContestDatabase()
 {
     bool closed = false;
-    const ContestFiles::NewContestResult r = ContestFiles::createContestDatabase([this, &closed] {
+    const ContestFiles::NewContestResult r = ContestFiles::createContestDatabase(m_platform.clock, [this, &closed] {
         closed = true;
         emit aboutToReplaceWorkingFile();
     });
     if (!r.ok) {
-        ContestMessages::showFailure(QStringLiteral("Form27"), QString::fromUtf8(ContestMessages::NewContestFailed),
-                                     r.error);
+        m_platform.messages.show(MessageCatalogue::newContestFailed(r.error));
         if (closed)
             emit workingFileReopened();
         return;
     }
-    MessageWindow::showMessage(QStringLiteral("Form9"), QStringLiteral("Novo natjecanje je otvoreno"));
+    m_platform.messages.show(MessageCatalogue::newContestReady());
     ContestSettingsStore &store = ContestSettingsStore::instance();
     if (store.isLoaded()) {
         // The bands of the old contest are gone with it: the first band saved from now
@@ -77,44 +58,39 @@ void ContestFileCommands::saveContestCopy()
     const QString name = ContestSettingsStore::instance().settings().nazivNatjecanja;
     switch (ContestFiles::saveContestCopy(name, &error)) {
     case ContestFiles::CopyResult::Saved:
-        FrmSplash1::showProgress(m_window);
+        emit copySaved();
         break;
     case ContestFiles::CopyResult::InvalidName:
-        MessageWindow::showMessage(
-            QStringLiteral("Form22"),
-            QStringLiteral("Naziv natjecanja nije ispravan naziv datoteke. Kopija nije spremljena."));
+        m_platform.messages.show(MessageCatalogue::invalidCopyName());
         break;
     case ContestFiles::CopyResult::Failed:
-        ContestMessages::showFailure(QStringLiteral("Form28"), QString::fromUtf8(ContestMessages::CopyFailed), error);
+        m_platform.messages.show(MessageCatalogue::copyFailed(error));
         break;
     }
 }
 
 void ContestFileCommands::openSavedContest()
 {
-    const QString folder = ContestFiles::backupFolder() + QLatin1Char('/');
-    const QString caption = QStringLiteral("Pozovi natjecanje");
-    const QString filter = QStringLiteral("*.mdb");
-    const QString chosen = openFileDialog ? openFileDialog(m_window, caption, folder, filter)
-                                          : QFileDialog::getOpenFileName(m_window, caption, folder, filter);
+    const QString chosen = m_platform.files.openFile(m_window, QStringLiteral("Pozovi natjecanje"),
+                                                     ContestFiles::backupFolder() + QLatin1Char('/'),
+                                                     QStringLiteral("*.mdb"));
     bool closed = false;
-    const ContestFiles::OpenResult r = ContestFiles::openSavedContest(chosen, [this, &closed] {
+    const ContestFiles::OpenResult r = ContestFiles::openSavedContest(m_platform.clock, chosen, [this, &closed] {
         closed = true;
         emit aboutToReplaceWorkingFile();
     });
     if (!r.ok) {
-        // Nothing chosen is what the design answers with "Nije pronađeno"; a file that
-        // could not be opened gets its reason.
+        // Nothing chosen is answered with "Nije pronađeno"; a file that could not be
+        // opened gets its reason.
         if (chosen.isEmpty())
-            MessageWindow::showMessage(QStringLiteral("Form7"), QStringLiteral("Nije pronađeno"));
+            m_platform.messages.show(MessageCatalogue::notFound());
         else
-            ContestMessages::showFailure(QStringLiteral("Form40"), QString::fromUtf8(ContestMessages::OpenFailed),
-                                         r.error);
+            m_platform.messages.show(MessageCatalogue::contestNotOpened(r.error));
         if (closed || r.reopened)
             emit workingFileReopened();
         return;
     }
-    MessageWindow::showMessage(QStringLiteral("Form11"), QStringLiteral("Natjecanje je pozvano"));
+    m_platform.messages.show(MessageCatalogue::contestOpened());
     // The own locator and the other contest data now come from the opened contest.
     ContestSettingsStore &store = ContestSettingsStore::instance();
     if (store.isLoaded())

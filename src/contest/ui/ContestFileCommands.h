@@ -1,9 +1,8 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
-class MessageWindow;
+struct Platform;
 class QWidget;
 
 // The commands of the "Podaci" menu that work on the contest file as a whole:
@@ -13,21 +12,17 @@ class ContestFileCommands : public QObject
 {
     Q_OBJECT
 public:
-    // `window` is the main window: parent of the file dialog, raised by the progress window.
-    explicit ContestFileCommands(QWidget *window, QObject *parent = nullptr);
-
-    // The file-open dialog: (parent, caption, initial folder, filter) -> chosen path,
-    // empty when cancelled. Tests replace it; nullptr (the default) is the system dialog.
-    using OpenFileDialog = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
-    static OpenFileDialog openFileDialog;
+    // `window` is the main window, parent of the file dialog. `platform` gives the
+    // clock, the file dialog and the message windows.
+    ContestFileCommands(QWidget *window, Platform &platform, QObject *parent = nullptr);
 
     // "Novo  natjecanje": shows the warning Form8 without waiting and empties the contest
     // data at once. "Da" creates the new contest; "Ne" brings the stored data back.
-    MessageWindow *newContest();
+    void newContest();
     // The "Da" answer: keeps a copy of the old contest, then starts an empty one.
     void createContestDatabase();
-    // "Spremi natjecanje": the copy in BackUp, then the progress window (or the reason
-    // it failed).
+    // "Spremi natjecanje": the copy in BackUp, then copySaved (the progress window) or
+    // the reason it failed.
     void saveContestCopy();
     // "Pozovi natjecanje": asks for a copy and makes it the working file.
     void openSavedContest();
@@ -45,7 +40,10 @@ signals:
     // The connection was reopened on the unchanged working file after a failure:
     // rebind the log view (RefreshLogView).
     void workingFileReopened();
+    // The copy is in BackUp: the main window shows its progress window.
+    void copySaved();
 
 private:
     QPointer<QWidget> m_window;
+    Platform &m_platform;
 };

@@ -4,7 +4,8 @@
 #include "contest/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -32,12 +33,12 @@ void showServerFailure(const QString &reason)
     auto *w = new MessageWindow(QStringLiteral("Form55"),
                                 {QStringLiteral("Veza s bazom natjecanja nije uspostavljena."), reason},
                                 {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    MessageWindow::showWindow(w);
+    showRelabelled(w);
 }
 
 void showServerReached()
 {
-    MessageWindow::showMessage(QStringLiteral("Form56"), QStringLiteral("Veza s bazom natjecanja je uspostavljena."));
+    showRelabelledMessage(QStringLiteral("Form56"), QStringLiteral("Veza s bazom natjecanja je uspostavljena."));
 }
 
 FormServer::FormServer(Apply apply, QWidget *owner) : QWidget(owner, Qt::Window), m_apply(std::move(apply))

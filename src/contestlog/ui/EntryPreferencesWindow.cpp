@@ -3,7 +3,8 @@
 #include "contestlog/EntryPreferences.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -57,7 +58,7 @@ void EntryPreferencesWindow::save()
         auto *w = new MessageWindow(QStringLiteral("Form35"),
                                     {QStringLiteral("Postavke nisu spremljene."), QStringLiteral("brelog.ini")},
                                     {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-        MessageWindow::showWindow(w);
+        showRelabelled(w);
         return;
     }
     emit stored();

@@ -6,7 +6,8 @@
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/ui/EntryLine.h"
 #include "controls/ui/ChameleonButton.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/MessageCatalogue.h"
+#include "platform/Platform.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,8 +19,8 @@
 
 using Field = EntrySession::Field;
 
-LogEntry::LogEntry(EntryLine &entry, EntrySession &session, QObject *parent)
-    : QObject(parent), m_entry(entry), m_session(session)
+LogEntry::LogEntry(EntryLine &entry, EntrySession &session, Platform &platform, QObject *parent)
+    : QObject(parent), m_entry(entry), m_session(session), m_platform(platform)
 {
     m_entry.session = &m_session;
     bindFields();
@@ -147,7 +148,7 @@ bool LogEntry::handleOutcome(const EntrySession::Outcome &o)
 {
     using O = EntrySession::Outcome;
     if (o.ownLocatorTooLong)
-        MessageWindow::showMessage(QStringLiteral("Form21"), QStringLiteral("Lokator je predugačak (najviše 6 znakova)."));
+        m_platform.messages.show(MessageCatalogue::locatorTooLong());
     switch (o.status) {
     case O::Done:
     case O::NothingLoaded:
@@ -156,16 +157,13 @@ bool LogEntry::handleOutcome(const EntrySession::Outcome &o)
         showMissingData(o.fields);
         return false;
     case O::NotANumber:
-        MessageWindow::showMessage(QStringLiteral("Form19"),
-                                   QStringLiteral("Raport i serijski brojevi moraju biti cijeli brojevi."));
+        m_platform.messages.show(MessageCatalogue::notWholeNumber());
         break;
     case O::BadLocator:
-        MessageWindow::showMessage(QStringLiteral("Form17"),
-                                   QStringLiteral("Neispravan lokator. Upišite ispravan lokator (npr. JN85AB)."));
+        m_platform.messages.show(MessageCatalogue::locatorInvalid());
         break;
     case O::BadOwnLocator:
-        MessageWindow::showMessage(QStringLiteral("Form18"),
-                                   QStringLiteral("Vlastiti lokator nije ispravan. Upišite ga u Postavke natjecanja."));
+        m_platform.messages.show(MessageCatalogue::ownLocatorInvalid());
         break;
     case O::DatabaseError:
         reportDatabaseError(o.error);
@@ -194,24 +192,15 @@ void LogEntry::showMissingData(const QList<Field> &fields)
         for (const auto &[cf, label] : captions)
             if (cf == f)
                 names << caption(label);
-    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form6")))
-        open->close();
-    auto *w = new MessageWindow(QStringLiteral("Form6"),
-                                {QStringLiteral("Niste unijeli potrebne podatke"), names.join(QStringLiteral(", "))},
-                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    MessageWindow::showWindow(w);
     // The typed QSO stays; the operator goes on in the first missing field.
     QLineEdit *first = field(fields.first());
-    connect(w, &MessageWindow::buttonClicked, this, [first] { first->setFocus(); });
+    m_platform.messages.show(MessageCatalogue::missingData(names), this, [first](const QString &) { first->setFocus(); });
     first->setFocus();
 }
 
 void LogEntry::reportDatabaseError(const QString &reason)
 {
-    auto *w = new MessageWindow(QStringLiteral("Form20"),
-                                {QStringLiteral("Veza nije spremljena: greška baze podataka."), reason},
-                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    MessageWindow::showWindow(w);
+    m_platform.messages.show(MessageCatalogue::qsoNotStored(reason));
 }
 
 void LogEntry::reportReadError(const QString &reason)
@@ -219,12 +208,7 @@ void LogEntry::reportReadError(const QString &reason)
     // Without an open contest database the start-up has already said why.
     if (!m_session.store().database().isOpen())
         return;
-    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form41")))
-        open->close();
-    MessageWindow::showWindow(new MessageWindow(QStringLiteral("Form41"),
-                                                {QStringLiteral("Dnevnik se ne može pročitati: greška baze podataka."),
-                                                 reason},
-                                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+    m_platform.messages.show(MessageCatalogue::logCannotBeRead(reason));
 }
 
 // ---------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 struct EntryLine;
 class QLineEdit;
+struct Platform;
 class QWidget;
 
 // The main window's entry line bound to its entry session: the fields follow the
@@ -15,7 +16,7 @@ class LogEntry : public QObject
 {
     Q_OBJECT
 public:
-    LogEntry(EntryLine &entry, EntrySession &session, QObject *parent = nullptr);
+    LogEntry(EntryLine &entry, EntrySession &session, Platform &platform, QObject *parent = nullptr);
 
     EntrySession &session() { return m_session; }
     LogStore &store() { return m_session.store(); }
@@ -89,6 +90,7 @@ private:
 
     EntryLine &m_entry;
     EntrySession &m_session;
+    Platform &m_platform;
     bool m_pushing = false;
     bool m_loadingBands = false;
     bool m_settingGridRow = false;

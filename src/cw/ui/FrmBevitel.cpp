@@ -3,7 +3,8 @@
 #include "controls/ui/ChameleonButton.h"
 #include "cw/CwMemories.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +15,7 @@
 frmBevitel *frmBevitel::edit(int index, QWidget *owner)
 {
     if (index < 0 || index >= CwMemories::Count) {
-        MessageWindow::showMessage(QStringLiteral("Form49"), QStringLiteral("Unesite tekst koji želite urediti!"));
+        showRelabelledMessage(QStringLiteral("Form49"), QStringLiteral("Unesite tekst koji želite urediti!"));
         return nullptr;
     }
     auto *editor = new frmBevitel(index, owner);
@@ -70,7 +71,7 @@ void frmBevitel::save()
         auto *w = new MessageWindow(QStringLiteral("Form50"), {QStringLiteral("Memorija nije spremljena."), error},
                                     {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}, {}, this);
         // A child of the editor, or the editor's modality would lock it out too.
-        MessageWindow::showWindow(w);
+        showRelabelled(w);
         return;
     }
     accept();

@@ -7,7 +7,8 @@
 #include "cw/ui/Form15.h"
 #include "cw/ui/FrmBevitel.h"
 #include "platform/RtsLine.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -262,6 +263,6 @@ void KeyerPanel::onFailed(const QString &reason)
     auto *w = new MessageWindow(QStringLiteral("Form48"), {QStringLiteral("CW ulaz se ne može otvoriti."),
                                                            m_port + QStringLiteral(": ") + reason},
                                 {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    MessageWindow::showWindow(w);
+    showRelabelled(w);
     emit idle();
 }

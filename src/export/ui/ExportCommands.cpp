@@ -4,11 +4,12 @@
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/EntrySession.h"
+#include "controls/MessageCatalogue.h"
 #include "export/LogExport.h"
 #include "export/ui/QsoListReport.h"
+#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UtcClock.h"
-#include "shell/ui/MessageWindow.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -16,17 +17,6 @@
 namespace ExportCommands {
 
 namespace {
-
-// The reason goes on a line of its own (Label2), which the language packs leave alone;
-// an open window is replaced so that it never shows a stale reason.
-void showFailure(const QString &reason)
-{
-    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form23")))
-        open->close();
-    MessageWindow::showWindow(new MessageWindow(QStringLiteral("Form23"),
-                                                {QStringLiteral("Izvoz nije uspio."), reason},
-                                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
-}
 
 QString reason(const LogExport::Result &r)
 {
@@ -44,32 +34,32 @@ QString reason(const LogExport::Result &r)
     return {};
 }
 
-bool exportBand(const EntrySession &entry, LogExport::Format format)
+bool exportBand(const EntrySession &entry, Platform &platform, LogExport::Format format)
 {
     const ExportTotals totals{QString::number(entry.totals().count), QString::number(entry.totals().points)};
     const LogExport::Result r =
         LogExport::exportBand(ContestSession::instance().database(), format, entry.band(),
                               ContestSettingsStore::instance().settings(), totals, ProgramFolder::path());
     if (r.status == LogExport::Result::EmptyBand)
-        MessageWindow::showMessage(QStringLiteral("Form24"), QStringLiteral("Na ovom bandu nema veza."));
+        platform.messages.show(MessageCatalogue::emptyBand());
     else if (!r.ok())
-        showFailure(reason(r));
+        platform.messages.show(MessageCatalogue::exportFailed(reason(r)));
     return r.ok();
 }
 
 }
 
-bool exportEdi(const EntrySession &entry)
+bool exportEdi(const EntrySession &entry, Platform &platform)
 {
-    return exportBand(entry, LogExport::Format::Edi);
+    return exportBand(entry, platform, LogExport::Format::Edi);
 }
 
-bool exportAdif(const EntrySession &entry)
+bool exportAdif(const EntrySession &entry, Platform &platform)
 {
-    return exportBand(entry, LogExport::Format::Adif);
+    return exportBand(entry, platform, LogExport::Format::Adif);
 }
 
-QPrintPreviewDialog *printQsoList(const EntrySession &entry, QWidget *parent)
+QPrintPreviewDialog *printQsoList(const EntrySession &entry, Platform &platform, QWidget *parent)
 {
     QsoListReport::Data data;
     QString error;
@@ -77,7 +67,7 @@ QPrintPreviewDialog *printQsoList(const EntrySession &entry, QWidget *parent)
         LogExport::Result r;
         r.status = LogExport::Result::ReadFailed;
         r.detail = error;
-        showFailure(reason(r));
+        platform.messages.show(MessageCatalogue::exportFailed(reason(r)));
         return nullptr;
     }
     if (data.rows.isEmpty())
@@ -88,7 +78,7 @@ QPrintPreviewDialog *printQsoList(const EntrySession &entry, QWidget *parent)
     data.locator = s.lokator;
     data.points = QString::number(entry.totals().points);
     data.band = entry.band();
-    data.date = UtcClock::instance()->nowUtc().date().toString(QLatin1String(LogFormats::DateFormat));
+    data.date = platform.clock.todayUtc().toString(QLatin1String(LogFormats::DateFormat));
 
     auto *preview = new QPrintPreviewDialog(parent);
     preview->setObjectName(QStringLiteral("DataReport1"));

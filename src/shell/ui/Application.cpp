@@ -2,15 +2,19 @@
 
 #include "callinfo/StationImportCli.h"
 #include "contest/ContestSession.h"
+#include "controls/MessageCatalogue.h"
+#include "controls/ui/MessageWindow.h"
+#include "controls/ui/Style.h"
 #include "export/ExportCli.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "shell/ProgramFiles.h"
 #include "shell/ui/Form1.h"
-#include "shell/ui/FrmSplash.h"
+#include "shell/ui/SplashWindow.h"
+#include "shell/ui/SystemPlatform.h"
 #include "stats/StatsPictureFiles.h"
 #include "stats/ui/StatsPictureCli.h"
-#include "shell/ui/MessageWindow.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,7 +28,6 @@ namespace Brelog {
 
 namespace {
 
-constexpr const char *UnusableFolderText = "Brelog ne može raditi u mapi programa.";
 
 struct Options
 {
@@ -110,12 +113,11 @@ bool reportUnusableFolder(const QString &reason)
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return false;
-    auto *w = new MessageWindow(QStringLiteral("Form42"), {QString::fromUtf8(UnusableFolderText), reason},
-                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
+    auto *w = new MessageWindow(MessageCatalogue::folderUnusable(reason));
     // The splash closes behind the message: only the message ends the program.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(w, &QObject::destroyed, [] { QCoreApplication::exit(1); });
-    MessageWindow::showWindow(w);
+    showRelabelled(w);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         w->move(screen->availableGeometry().center() - w->rect().center());
     return true;
@@ -151,10 +153,12 @@ QString contestDatabase(const QCommandLineParser &parser, const Options &o)
 int runWindows(QCoreApplication &app)
 {
     SingleInstance instance(ProgramFolder::path());
+    Style::apply(static_cast<QApplication &>(app));
+    SystemPlatform system;
     std::unique_ptr<Form1> mainWindow;
 
-    auto *splash = new FrmSplash;
-    QObject::connect(splash, &FrmSplash::finished, splash, [&] {
+    auto *splash = new SplashWindow;
+    QObject::connect(splash, &SplashWindow::finished, splash, [&] {
         switch (instance.acquire()) {
         case SingleInstance::Outcome::Acquired:
             break;
@@ -166,7 +170,7 @@ int runWindows(QCoreApplication &app)
                 QCoreApplication::exit(1);
             return;
         }
-        mainWindow = std::make_unique<Form1>();
+        mainWindow = std::make_unique<Form1>(system.platform());
         mainWindow->show();
         // What the main window's load had to say (a database it could not open) stays
         // in front of it, in its middle.

@@ -6,19 +6,21 @@
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
-#include "contest/ui/ContestMessages.h"
 #include "contestlog/EntryPreferences.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryField.h"
 #include "contestlog/ui/LogEntry.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/WindowHelpers.h"
 #include "cw/ui/KeyerPanel.h"
-#include "platform/RtsLine.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
+#include "platform/RtsLine.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
-#include "shell/ui/MessageWindow.h"
 #include "shell/ui/UtcClockController.h"
 #include "station/RadioFollower.h"
 #include "station/StationControl.h"
@@ -43,10 +45,10 @@
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 
-constexpr const char *ReadOnlyContestText = "Natjecanje se ne može mijenjati: veze se neće moći spremiti.";
 
 QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 {
@@ -62,7 +64,6 @@ QFrame *line(const QString &name, QFrame::Shape shape, QWidget *parent)
     f->setFrameShape(shape);
     f->setFrameShadow(QFrame::Plain);
     f->setLineWidth(2);
-    f->setStyleSheet(QStringLiteral("color: #3c6fb6;"));
     return f;
 }
 
@@ -90,7 +91,7 @@ QLabel *valueField(const QString &name, QWidget *parent)
 
 }
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent)
+Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brelog    v.2.0"));
@@ -104,30 +105,19 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     root->setContentsMargins(8, 6, 8, 6);
     root->setSpacing(6);
 
-    // --- entry line with the clock beside it -----------------------------------
+    // --- entry line across the window ----------------------------------------------
+    // The clock sits in the right column, so that the entry line, QRB, bearing and
+    // duplicate fields included, fits a 1024 px screen.
     auto *top = new QHBoxLayout;
     auto *entryFrame = new QFrame(central);
     entryFrame->setObjectName(QStringLiteral("entryFrame"));
     entryFrame->setFrameShape(QFrame::StyledPanel);
     auto *entryGrid = new QGridLayout(entryFrame);
-    entryGrid->setContentsMargins(10, 6, 10, 6);
-    entryGrid->setHorizontalSpacing(6);
+    entryGrid->setContentsMargins(8, 6, 8, 6);
+    entryGrid->setHorizontalSpacing(5);
     entryGrid->setVerticalSpacing(3);
     buildEntryLine(entryGrid);
     top->addWidget(entryFrame, 1);
-    m_clockArea = new QVBoxLayout;
-    m_clockArea->setObjectName(QStringLiteral("clockArea"));
-    m_ledClock = new LedClock(central);
-    m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
-    // The lamp of the shared contest database: shown only while the contest is on a server.
-    m_serverLamp = new QLabel(QStringLiteral("Poslužitelj"), central);
-    m_serverLamp->setObjectName(QStringLiteral("ServerLamp"));
-    m_serverLamp->setAlignment(Qt::AlignCenter);
-    m_serverLamp->setMargin(3);
-    m_serverLamp->hide();
-    m_clockArea->addWidget(m_serverLamp, 0, Qt::AlignRight | Qt::AlignTop);
-    m_clockArea->addStretch();
-    top->addLayout(m_clockArea);
     root->addLayout(top);
 
     // --- band view and call-sign information --------------------------------------
@@ -168,11 +158,9 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_entry.DataGrid1->setAlternatingRowColors(true);
     m_entry.DataGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_entry.DataGrid1->verticalHeader()->setDefaultSectionSize(22);
-    m_entry.DataGrid1->horizontalHeader()->setStretchLastSection(true);
+    m_entry.DataGrid1->horizontalHeader()->setStretchLastSection(false);
     m_entry.DataGrid1->setColumnHidden(BandLogModel::Id, true);
-    const int widths[] = {64, 130, 60, 64, 80, 60, 64, 90, 70, 72, 56, 100};
-    for (int c = 0; c < 12; ++c)
-        m_entry.DataGrid1->setColumnWidth(c, widths[c]);
+    m_entry.DataGrid1->viewport()->installEventFilter(this);
     left->addWidget(m_entry.DataGrid1, 1);
 
     auto *info = new QGridLayout;
@@ -200,9 +188,21 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     info->setColumnMinimumWidth(3, 48);
     info->setColumnMinimumWidth(5, 48);
     left->addLayout(info);
-    middle->addLayout(left, 1);
+    middle->addLayout(left, 3);
 
     auto *right = new QVBoxLayout;
+    m_clockArea = new QVBoxLayout;
+    m_clockArea->setObjectName(QStringLiteral("clockArea"));
+    m_ledClock = new LedClock(m_platform.clock, central);
+    m_clockArea->addWidget(m_ledClock, 0, Qt::AlignRight | Qt::AlignTop);
+    // The lamp of the shared contest database: shown only while the contest is on a server.
+    m_serverLamp = new QLabel(QStringLiteral("Poslužitelj"), central);
+    m_serverLamp->setObjectName(QStringLiteral("ServerLamp"));
+    m_serverLamp->setAlignment(Qt::AlignCenter);
+    m_serverLamp->setMargin(3);
+    m_serverLamp->hide();
+    m_clockArea->addWidget(m_serverLamp, 0, Qt::AlignRight | Qt::AlignTop);
+    right->addLayout(m_clockArea);
     right->addWidget(caption(QStringLiteral("Label21"), QStringLiteral("Info za pozivni znak i lokator:"), central));
     m_entry.DataGrid2 = new QTableView(central);
     m_entry.DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
@@ -213,22 +213,24 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_entry.DataGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_entry.DataGrid2->verticalHeader()->setDefaultSectionSize(22);
     m_entry.DataGrid2->horizontalHeader()->setStretchLastSection(true);
-    m_entry.DataGrid2->setFixedWidth(300);
+    // Narrower on a small screen, a little wider on a large one.
+    m_entry.DataGrid2->setMinimumWidth(230);
+    m_entry.DataGrid2->setMaximumWidth(380);
     right->addWidget(m_entry.DataGrid2, 1);
     m_keyerArea = new QVBoxLayout;
     m_keyerArea->setObjectName(QStringLiteral("keyerArea"));
     right->addLayout(m_keyerArea);
-    // The keyer fills its macros from the contest data and the entry line as they are
-    // when a memory starts.
+    // The keyer fills its macros from the contest data and the entry as they are when
+    // a memory starts.
     m_keyer = new KeyerPanel(std::shared_ptr<RtsLine>(createSerialRtsLine()), [this] {
         const ContestSettings &s = ContestSettingsStore::instance().settings();
-        return MacroValues{s.pozivniZnak, m_entry.Text2->text(), m_entry.Text4->text(), m_entry.Text3->text(),
-                           s.lokator};
+        return MacroValues{s.pozivniZnak, m_session->currentCall(), m_session->serialToSend(),
+                           m_session->sentReport(), s.lokator};
     }, central);
     m_keyer->setFixedWidth(300);
     m_keyerArea->addWidget(m_keyer);
     m_keyer->installShortcuts(this);
-    middle->addLayout(right);
+    middle->addLayout(right, 1);
     root->addLayout(middle, 1);
 
     // Hidden labels whose captions (set by the language pack) become the grid headers.
@@ -249,12 +251,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     }
 
     buildMenus();
-    buildStyle();
     setTabOrder();
 
     m_callInfo = new CallInfoController(m_entry, this);
-    m_log = new LogEntry(m_entry, *m_session, this);
+    m_log = new LogEntry(m_entry, *m_session, m_platform, this);
     m_session->setCallInfo(m_callInfo);
+    m_session->setSound(&m_platform.sound);
     m_log->connectGrid();
 
     connect(static_cast<EntryField *>(m_entry.Text2), &QLineEdit::textChanged, m_log, &LogEntry::onCallChanged);
@@ -282,9 +284,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     installKeyPreview();
     load();
 
+    // A large screen is used, a small one filled.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QSize avail = screen->availableSize();
-        resize(qMin(1340, avail.width()), qMin(740, avail.height()));
+        const int width = avail.width() >= 1600 ? avail.width() * 9 / 10 : qMin(1340, avail.width());
+        const int height = avail.height() >= 1000 ? avail.height() * 9 / 10 : qMin(740, avail.height());
+        resize(width, height);
     } else {
         resize(1280, 720);
     }
@@ -313,14 +318,14 @@ void Form1::buildEntryLine(QGridLayout *grid)
     };
     auto *t1 = field("Text1", 64);
     auto *t17 = field("Text17", 64);
-    auto *t14 = field("Text14", 104);
-    auto *t16 = field("Text16", 104);
-    auto *t2 = field("Text2", 190);
+    auto *t14 = field("Text14", 92);
+    auto *t16 = field("Text16", 92);
+    auto *t2 = field("Text2", 150);
     auto *t3 = field("Text3", 52);
-    auto *t4 = field("Text4", 64);
+    auto *t4 = field("Text4", 56);
     auto *t6 = field("Text6", 52);
-    auto *t7 = field("Text7", 84);
-    auto *t8 = field("Text8", 112);
+    auto *t7 = field("Text7", 72);
+    auto *t8 = field("Text8", 100);
     t2->setUpperCase(true);
     t8->setUpperCase(true);
     t7->setMaxLength(150);
@@ -348,13 +353,13 @@ void Form1::buildEntryLine(QGridLayout *grid)
     m_entry.Combo1->addItems({QStringLiteral("FM"), QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("RTTY"),
                               QStringLiteral("SSTV"), QStringLiteral("ATV"), QStringLiteral("AM"),
                               QStringLiteral("Drugo!")});
-    m_entry.Combo1->setFixedWidth(96);
+    m_entry.Combo1->setFixedWidth(84);
     // A mode typed in other letter case is another mode; the combo must not fold it.
     m_entry.Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
-    m_entry.Text9 = display(QStringLiteral("Text9"), p, 64);
-    m_entry.Text10 = display(QStringLiteral("Text10"), p, 64);
-    m_entry.Text15 = display(QStringLiteral("Text15"), p, 48);
+    m_entry.Text9 = display(QStringLiteral("Text9"), p, 56);
+    m_entry.Text10 = display(QStringLiteral("Text10"), p, 56);
+    m_entry.Text15 = display(QStringLiteral("Text15"), p, 44);
 
     QFont big = t2->font();
     big.setBold(true);
@@ -510,25 +515,6 @@ void Form1::buildMenus()
     m_entry.issvihveza = action(QStringLiteral("issvihveza"));
 }
 
-void Form1::buildStyle()
-{
-    // Every entry and display field on the tooltip colour, the focused one light green;
-    // the exchange fields write in blue.
-    const QString idle = QApplication::palette().color(QPalette::ToolTipBase).name();
-    // Scoped to the central widget: the dialogs this window owns reuse control names
-    // (Form2 has its own Label16) and must not inherit these colours.
-    centralWidget()->setStyleSheet(QStringLiteral(
-                      "QLineEdit, QComboBox { background: %1; }"
-                      "QLineEdit:focus, QComboBox:focus { background: #C0FFC0; }"
-                      "QLineEdit#Text2, QLineEdit#Text3, QLineEdit#Text4, QLineEdit#Text6, QLineEdit#Text7,"
-                      " QLineEdit#Text8 { color: #0000FF; }"
-                      "QLabel[valueField=\"true\"] { color: #0000FF; background: %1; padding: 1px 4px; }"
-                      "QLabel#Label16 { color: #D00000; }"
-                      "QLabel#Label25 { color: #0000C0; }"
-                      "QFrame#entryFrame { background: #eef2f8; }")
-                      .arg(idle));
-}
-
 void Form1::setTabOrder()
 {
     const QList<QWidget *> order = {m_entry.Text2,  m_entry.Text6,  m_entry.Text7,
@@ -543,31 +529,28 @@ void Form1::setTabOrder()
 
 void Form1::installKeyPreview()
 {
-    for (QWidget *w : centralWidget()->findChildren<QWidget *>())
-        if (w->focusPolicy() != Qt::NoFocus)
-            w->installEventFilter(this);
+    // The window sees every key first: Left and Right arrows move between fields, so
+    // they never move the caret inside one.
+    moveFocusWithArrows(centralWidget());
+    m_entry.Combo1->installEventFilter(this);
+    m_entry.Combo1->lineEdit()->installEventFilter(this);
+    m_entry.Text2->installEventFilter(this); // Down reaches the known stations
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // The window sees every key first: Left and Right arrows move between fields,
-        // so they never move the caret inside one.
-        if ((key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
-            && !(key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
-            focusNextPrevChild(key->key() == Qt::Key_Right);
-            return true;
-        }
+    if (event->type() == QEvent::Resize && watched == m_entry.DataGrid1->viewport()) {
+        fitLogColumns();
+    } else if (event->type() == QEvent::KeyPress && watched == m_entry.Text2
+               && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down
+               && !static_cast<QKeyEvent *>(event)->modifiers()) {
         // Down from the call field reaches the known stations it lists; Enter there picks one.
-        if (watched == m_entry.Text2 && key->key() == Qt::Key_Down && !key->modifiers()) {
-            QTableView *list = m_entry.DataGrid2;
-            if (list->model() && list->model()->rowCount() > 0) {
-                list->setFocus(Qt::OtherFocusReason);
-                list->setCurrentIndex(list->model()->index(0, 0));
-            }
-            return true;
+        QTableView *list = m_entry.DataGrid2;
+        if (list->model() && list->model()->rowCount() > 0) {
+            list->setFocus(Qt::OtherFocusReason);
+            list->setCurrentIndex(list->model()->index(0, 0));
         }
+        return true;
     } else if (event->type() == QEvent::FocusIn
                && (watched == m_entry.Combo1 || watched == m_entry.Combo1->lineEdit())) {
         m_log->applyReportDefaults();
@@ -591,6 +574,7 @@ void Form1::copyGridHeaders()
     for (QLabel *l : m_headerLabels)
         headers << l->text();
     m_session->log().setHeaders(headers);
+    fitLogColumns();
     if (KnownStationsModel *stations = m_callInfo ? m_callInfo->knownStationsModel() : nullptr) {
         QStringList stationHeaders;
         for (QLabel *l : m_stationHeaderLabels)
@@ -599,15 +583,46 @@ void Form1::copyGridHeaders()
     }
 }
 
+void Form1::fitLogColumns()
+{
+    // Each column gets what its contents and its header (in the language shown) need;
+    // a wider grid shares the rest among all columns in proportion, so no single
+    // column swallows it. A narrower one scrolls.
+    static const int contents[BandLogModel::ColumnCount] = {60, 120, 52, 56, 64, 52, 56, 80, 56, 64, 48, 92, 0};
+    QTableView *grid = m_entry.DataGrid1;
+    QHeaderView *header = grid->horizontalHeader();
+    QList<int> base(header->count(), 0);
+    int sum = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c))
+            continue;
+        base[c] = qMax(c < BandLogModel::ColumnCount ? contents[c] : 60, header->sectionSizeHint(c));
+        sum += base[c];
+    }
+    const int extra = qMax(0, grid->viewport()->width() - sum);
+    int given = 0, last = -1;
+    for (int c = 0; c < header->count(); ++c) {
+        if (base[c] == 0)
+            continue;
+        const int share = sum > 0 ? int(qint64(extra) * base[c] / sum) : 0;
+        header->resizeSection(c, base[c] + share);
+        given += share;
+        last = c;
+    }
+    if (last >= 0 && extra > given) // what rounding left goes to the last column
+        header->resizeSection(last, header->sectionSize(last) + extra - given);
+}
+
 void Form1::load()
 {
     ApplySelectedLanguage(this);
     copyGridHeaders();
     meni(menuBar());
-    auto databaseFailure = [](const QString &reason) {
-        auto *w = new MessageWindow(QStringLiteral("Form29"), {QStringLiteral("Baza podataka se ne može otvoriti."), reason},
-                                    {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-        MessageWindow::showWindow(w);
+    // One window for every database that fails: each reason on a line of its own.
+    auto reasons = std::make_shared<QStringList>();
+    auto databaseFailure = [this, reasons](const QString &reason) {
+        *reasons << reason;
+        m_platform.messages.show(MessageCatalogue::databaseCannotOpen(reasons->join(QLatin1Char('\n'))));
     };
     connect(m_callInfo, &CallInfoController::knownStationsError, this,
             [databaseFailure](const QString &reason) { databaseFailure(QStringLiteral("evidencija.mdb: ") + reason); });
@@ -618,7 +633,7 @@ void Form1::load()
     m_log->startUp();
     showServerLamp(ContestSession::instance().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
-    m_clock = new UtcClockController(m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
+    m_clock = new UtcClockController(m_platform.clock, m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
     connectStation();
 }
 
@@ -629,7 +644,8 @@ void Form1::connectStation()
     // being typed or edited.
     RadioFollower::Entry entry;
     entry.busy = [this] {
-        return !m_entry.Text2->text().isEmpty() || !m_entry.Text7->text().isEmpty() || m_entry.Text8->text().size() > 2
+        const EntrySession::Draft &d = m_session->draft();
+        return !d.call.isEmpty() || !d.serialReceived.isEmpty() || d.locator.size() > 2
                || m_session->mode() != EntrySession::Mode::New;
     };
     entry.bands = [this] {
@@ -681,7 +697,7 @@ void Form1::turnAntennaToBearing(double bearing)
 void Form1::turnAntenna()
 {
     StationMessages::showTurnResult(
-        m_station->turnToLocator(ContestSettingsStore::instance().settings().lokator, m_entry.Text8->text()));
+        m_station->turnToLocator(ContestSettingsStore::instance().settings().lokator, m_session->draft().locator));
 }
 
 void Form1::openContestDatabase(const std::function<void(const QString &)> &databaseFailure)
@@ -710,8 +726,7 @@ void Form1::openContestDatabase(const std::function<void(const QString &)> &data
     }
     // Said now rather than at the first QSO that cannot be saved.
     if (!SqliteDatabase::checkWritable(session.database(), &error))
-        ContestMessages::showFailure(QStringLiteral("Form44"), QString::fromUtf8(ReadOnlyContestText),
-                                     QStringLiteral("%1: %2").arg(file.filePath(), error));
+        m_platform.messages.show(MessageCatalogue::contestReadOnly(QStringLiteral("%1: %2").arg(file.filePath(), error)));
 }
 
 void Form1::closeDatabases()

@@ -22,6 +22,7 @@ class QGridLayout;
 class QLabel;
 class QMenu;
 class QVBoxLayout;
+struct Platform;
 
 // The main window: entry line, band view with totals, call-sign information and the
 // menus. It lays out the controls under their design names and composes the
@@ -30,9 +31,12 @@ class Form1 : public QMainWindow, public LogSearchTarget
 {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // `platform` gives the clock, sound, file dialog and message windows to every
+    // collaborator; it outlives the window.
+    explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
+    Platform &platform() { return m_platform; }
     EntryLine &entry() { return m_entry; }
     LogEntry &logEntry() { return *m_log; }
     CallInfoController &callInfo() { return *m_callInfo; }
@@ -42,7 +46,7 @@ public:
     UtcClockController &clock() { return *m_clock; }
     KeyerPanel &keyer() { return *m_keyer; }
     StationControl &station() { return *m_station; }
-    // Room at the top right for the UTC clock.
+    // Room at the top of the right column, beside the totals, for the UTC clock.
     QVBoxLayout *clockArea() const { return m_clockArea; }
     // Room in the right column under the known stations for the CW keyer panel.
     QVBoxLayout *keyerArea() const { return m_keyerArea; }
@@ -57,6 +61,9 @@ public:
     // Copies the captions of the hidden labels Label33..Label44 into the grid headers,
     // and of Label48, Label49 into the known-stations list's.
     void copyGridHeaders();
+    // Sizes the log grid's columns to their contents and headers and shares the
+    // grid's extra width among them.
+    void fitLogColumns();
     // Menu "Jezik": stores the choice, relabels this window and the grid headers.
     void selectLanguage(const QString &word);
 
@@ -76,7 +83,6 @@ private:
     void onContestSettingsStored();
     // The operator's entry preferences of brelog.ini take effect.
     void applyEntryPreferences();
-    void buildStyle();
     void setTabOrder();
     void installKeyPreview();
     void load();
@@ -91,6 +97,7 @@ private:
     void turnAntenna();
     void turnAntennaToBearing(double bearing);
 
+    Platform &m_platform;
     EntryLine m_entry;
     EntrySession *m_session = nullptr;
     CallInfoController *m_callInfo = nullptr;

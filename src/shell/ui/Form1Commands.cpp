@@ -2,27 +2,28 @@
 #include "shell/ui/Form1.h"
 
 #include "callinfo/ui/CallInfoController.h"
-#include "callinfo/ui/MsBox.h"
+#include "callinfo/ui/LogSearchWindow.h"
 #include "callinfo/ui/StationImportCommand.h"
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
 #include "contest/ContestSettingsStore.h"
+#include "contest/ui/ContestDataDialog.h"
 #include "contest/ui/ContestFileCommands.h"
-#include "contest/ui/ContestMessages.h"
+#include "contest/ui/FormServer.h"
 #include "contestlog/EntryPreferences.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryPreferencesWindow.h"
-#include "contest/ui/Form2.h"
-#include "contest/ui/FormServer.h"
+#include "controls/MessageCatalogue.h"
 #include "contestlog/ui/LogEntry.h"
 #include "cw/ui/Form16.h"
 #include "export/ui/ExportCommands.h"
-#include "geo/ui/Form14.h"
+#include "geo/ui/LocatorCalculator.h"
 #include "i18n/ui/LanguageApplier.h"
-#include "shell/ui/Form4.h"
-#include "shell/ui/Form5.h"
-#include "shell/ui/FrmSplash1.h"
+#include "controls/ui/ProgressWindow.h"
+#include "platform/Platform.h"
+#include "shell/ui/AboutWindow.h"
+#include "shell/ui/FrequencyListWindow.h"
 #include "shell/ui/HelpWindow.h"
 #include "stats/ui/Form3.h"
 #include "station/StationControl.h"
@@ -42,29 +43,30 @@ void Form1::connectCommands()
         connect(a, &QAction::triggered, this, slot);
     };
     on("lokkalk", [this] {
-        Form14 *calculator = Form14::open(this);
+        LocatorCalculator *calculator = LocatorCalculator::open(m_platform.messages, this);
         calculator->setTurnAntennaAvailable(m_station->rotator().isEnabled());
-        connect(calculator, &Form14::turnAntennaRequested, this, &Form1::turnAntennaToBearing, Qt::UniqueConnection);
+        connect(calculator, &LocatorCalculator::turnAntennaRequested, this, &Form1::turnAntennaToBearing,
+                Qt::UniqueConnection);
     });
     on("radiorotator", [this] {
         connect(FormRadio::open(this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
                 Qt::UniqueConnection);
     });
-    on("frekv", [this] { Form5::open(this); });
+    on("frekv", [this] { FrequencyListWindow::open(this); });
     on("cwiinterface", [this] { Form16::open(this); });
     on("pomoc", [this] { ShowHelp(this); });
-    on("oprogramceku", [this] { Form4::open(this); });
+    on("oprogramceku", [this] { AboutWindow::open(this); });
     const std::pair<const char *, const char *> languages[] = {
         {"hrvat", "hrvatski"}, {"eng", "engleski"}, {"polski", "polski"}, {"slovakian", "slovacki"}};
     for (const auto &[item, word] : languages)
         on(item, [this, w = QString::fromLatin1(word)] { selectLanguage(w); });
 
-    on("uvozstanica", [this] { StationImportCommand(*m_callInfo, this).run(); });
+    on("uvozstanica", [this] { StationImportCommand(*m_callInfo, m_platform, this).run(); });
     // The searches follow the band's contents (EnableLogCommands).
     connect(m_entry.pozivniznaktrazi, &QAction::triggered, this,
-            [this] { MsBox::open(MsBox::Kind::ByCall, *this, this); });
+            [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByCall, *this, m_platform.messages, this); });
     connect(m_entry.trazipolok, &QAction::triggered, this,
-            [this] { MsBox::open(MsBox::Kind::ByLocator, *this, this); });
+            [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByLocator, *this, m_platform.messages, this); });
 
     on("programpostavke", [this] {
         EntryPreferencesWindow *w = EntryPreferencesWindow::open(this);
@@ -73,15 +75,16 @@ void Form1::connectCommands()
 
     // Contest data and the contest as a whole.
     on("osobnepostavke", [this] {
-        Form2 *d = Form2::showDialog(this);
-        connect(d, &Form2::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
+        ContestDataDialog *d = ContestDataDialog::showDialog(m_platform, this);
+        connect(d, &ContestDataDialog::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
     });
     on("bazanatjecanja", [this] {
         FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
                          this);
     });
     connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
-    m_files = new ContestFileCommands(this, this);
+    m_files = new ContestFileCommands(this, m_platform, this);
+    connect(m_files, &ContestFileCommands::copySaved, this, &Form1::showProgressWindow);
     on("kreiranje", [this] { m_files->newContest(); });
     on("sprembaze", [this] { m_files->saveContestCopy(); });
     on("pozivanjebaze", [this] { m_files->openSavedContest(); });
@@ -92,14 +95,14 @@ void Form1::connectCommands()
     // The export commands follow the band's contents (EnableLogCommands).
     auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
     export_(m_entry.edi, [this] {
-        if (ExportCommands::exportEdi(*m_session))
+        if (ExportCommands::exportEdi(*m_session, m_platform))
             showProgressWindow();
     });
     export_(m_entry.izuadi, [this] {
-        if (ExportCommands::exportAdif(*m_session))
+        if (ExportCommands::exportAdif(*m_session, m_platform))
             showProgressWindow();
     });
-    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(*m_session, this); });
+    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(*m_session, m_platform, this); });
     // The statistics follow the band's contents (EnableLogCommands) and read the band
     // and the totals the entry session keeps.
     connect(m_entry.stati, &QAction::triggered, this, [this] {
@@ -109,17 +112,13 @@ void Form1::connectCommands()
     });
 }
 
-namespace {
-constexpr const char *LanguageNotStoredText = "Izbor jezika nije spremljen.";
-}
-
 void Form1::selectLanguage(const QString &word)
 {
     QString storeError;
     if (!SelectLanguage(word, this, &storeError))
         return;
     if (!storeError.isEmpty())
-        ContestMessages::showFailure(QStringLiteral("Form43"), QString::fromUtf8(LanguageNotStoredText), storeError);
+        m_platform.messages.show(MessageCatalogue::languageNotStored(storeError));
     emit languageChanged();
     copyGridHeaders();
 }
@@ -131,7 +130,7 @@ void Form1::applyEntryPreferences()
 
 void Form1::showProgressWindow()
 {
-    FrmSplash1::showProgress(this);
+    ProgressWindow::showProgress(this);
 }
 
 void Form1::onContestSettingsStored()
@@ -148,7 +147,7 @@ void Form1::followContestData(const QString &what)
     // Contest data written on another PC are read afresh, unless the contest data
     // dialog is open here with what the operator is typing.
     ContestSettingsStore &store = ContestSettingsStore::instance();
-    if (store.isLoaded() && !Form2::openInstance())
+    if (store.isLoaded() && !ContestDataDialog::openInstance())
         store.reload();
     // Bands added or removed there are listed here once the entry line is empty, and
     // the band shown stays shown while it exists.

@@ -7,14 +7,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QString UtcTimeText()
+QString UtcTimeText(const UtcClock &clock)
 {
-    return UtcClock::instance()->nowUtc().time().toString(QStringLiteral("HH:mm:ss"));
+    return clock.nowUtc().time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-QDate UtcDate()
+QDate UtcDate(const UtcClock &clock)
 {
-    return UtcClock::instance()->nowUtc().date();
+    return clock.todayUtc();
 }
 
 namespace {
@@ -92,7 +92,7 @@ QPixmap LedClock::digitPicture(int digit, Colour colour)
     return pm;
 }
 
-LedClock::LedClock(QWidget *parent, Colour colour) : QFrame(parent)
+LedClock::LedClock(const UtcClock &clock, QWidget *parent, Colour colour) : QFrame(parent), m_source(clock)
 {
     setObjectName(QStringLiteral("picFrame"));
     setFrameShape(QFrame::Panel);
@@ -146,7 +146,7 @@ LedClock::LedClock(QWidget *parent, Colour colour) : QFrame(parent)
 
 void LedClock::ShowLedClock()
 {
-    const QString t = UtcTimeText();
+    const QString t = UtcTimeText(m_source);
     int p = 0;
     for (const QChar c : t) {
         if (!c.isDigit() || p >= 6)

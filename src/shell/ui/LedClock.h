@@ -6,11 +6,12 @@
 #include <array>
 
 class QLabel;
+class UtcClock;
 
 // Hour, minute and second of the UTC clock source, each with two digits ("09:05:07").
-QString UtcTimeText();
+QString UtcTimeText(const UtcClock &clock);
 // The date of the UTC clock source.
-QDate UtcDate();
+QDate UtcDate(const UtcClock &clock);
 
 // The LED clock `picFrame` of the main window: six seven-segment digits imgLED(0..5)
 // (tens of hours .. seconds) and four dots shpDot(0..3) forming the two colons.
@@ -19,7 +20,7 @@ class LedClock : public QFrame
     Q_OBJECT
 public:
     enum class Colour { Green, Red };
-    explicit LedClock(QWidget *parent = nullptr, Colour colour = Colour::Green);
+    explicit LedClock(const UtcClock &clock, QWidget *parent = nullptr, Colour colour = Colour::Green);
 
     // Shows the current UTC time; a leading zero of the hour stays dark.
     void ShowLedClock();
@@ -32,6 +33,7 @@ public:
     static QPixmap digitPicture(int digit, Colour colour); // digit -1 is the blank digit
 
 private:
+    const UtcClock &m_source;
     std::array<QLabel *, 6> m_led{};
     std::array<int, 6> m_shown{};
     std::array<QPixmap, 12> m_pictures;

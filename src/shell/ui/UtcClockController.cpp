@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QTimer>
 
-UtcClockController::UtcClockController(QLineEdit *Text1, QLineEdit *Text14, QCheckBox *Check1, LedClock *clock,
-                                       QObject *parent)
-    : QObject(parent), m_time(Text1), m_date(Text14), m_check(Check1), m_clock(clock)
+UtcClockController::UtcClockController(const UtcClock &source, QLineEdit *Text1, QLineEdit *Text14, QCheckBox *Check1,
+                                       LedClock *clock, QObject *parent)
+    : QObject(parent), m_source(source), m_time(Text1), m_date(Text14), m_check(Check1), m_clock(clock)
 {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -30,7 +30,7 @@ void UtcClockController::tick1()
 {
     if (m_check && m_check->isChecked())
         return;
-    const QDateTime now = UtcClock::instance()->nowUtc();
+    const QDateTime now = m_source.nowUtc();
     if (m_date)
         m_date->setText(now.date().toString(QString::fromLatin1(LogFormats::DateFormat)));
     if (m_time)

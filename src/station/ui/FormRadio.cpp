@@ -2,8 +2,9 @@
 
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 #include "station/HamlibDaemon.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -226,7 +227,7 @@ void FormRadio::save(const QString &iniFile)
     const StationSettings s = settings();
     QString error;
     if (!s.save(iniFile, &error)) {
-        MessageWindow::showWindow(new MessageWindow(
+        showRelabelled(new MessageWindow(
             QStringLiteral("Form54"), {QStringLiteral("Postavke radija i rotatora nisu spremljene."), error},
             {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
         return;

@@ -1,6 +1,7 @@
 #include "station/ui/StationMessages.h"
 
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
+#include "i18n/ui/MessageWindows.h"
 
 namespace StationMessages {
 
@@ -13,7 +14,7 @@ MessageWindow *showDaemonFailure(bool rotator, const QString &text)
                                   : QStringLiteral("rigctld se zaustavio. Radio nije spojen.");
     if (MessageWindow *open = MessageWindow::find(name))
         open->close();
-    return MessageWindow::showWindow(
+    return showRelabelled(
         new MessageWindow(name, {first, text}, {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
 }
 
@@ -23,15 +24,15 @@ MessageWindow *showTurnResult(StationControl::TurnResult result)
     case StationControl::TurnResult::Turning:
         return nullptr;
     case StationControl::TurnResult::OtherLocatorInvalid:
-        return MessageWindow::showMessage(QStringLiteral("Form17"),
+        return showRelabelledMessage(QStringLiteral("Form17"),
                                           QStringLiteral("Neispravan lokator. Upišite ispravan lokator (npr. JN85AB)."));
     case StationControl::TurnResult::OwnLocatorInvalid:
-        return MessageWindow::showMessage(
+        return showRelabelledMessage(
             QStringLiteral("Form18"), QStringLiteral("Vlastiti lokator nije ispravan. Upišite ga u Postavke natjecanja."));
     case StationControl::TurnResult::RotatorOff:
     case StationControl::TurnResult::RotatorAway:
         // Why it is away the rotator's lamp says.
-        return MessageWindow::showMessage(QStringLiteral("Form53"), RotatorNotConnected);
+        return showRelabelledMessage(QStringLiteral("Form53"), RotatorNotConnected);
     }
     return nullptr;
 }

@@ -5,7 +5,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/ProgramFolder.h"
-#include "shell/ui/MessageWindow.h"
+#include "controls/ui/MessageWindow.h"
 #include "stats/StatsLog.h"
 #include "stats/ui/DistanceChart.h"
 #include "stats/ui/MapPicture.h"
@@ -13,6 +13,7 @@
 #include "stats/ui/SquaresGrid.h"
 #include "stats/ui/StatsPictures.h"
 #include "stats/ui/UsSatellitePlot.h"
+#include "i18n/ui/MessageWindows.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -305,7 +306,7 @@ QString Form3::savePicture()
     const QString name = s.ok ? QStringLiteral("Form45") : QStringLiteral("Form46");
     if (MessageWindow *open = MessageWindow::find(name))
         open->close();
-    MessageWindow::showWindow(new MessageWindow(
+    showRelabelled(new MessageWindow(
         name, {s.ok ? QStringLiteral("Slika je spremljena:") : QStringLiteral("Slika nije spremljena."),
                s.ok ? s.path : s.error},
         {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
@@ -326,7 +327,7 @@ void Form3::reportReadFailure(const QString &error)
 {
     if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form47")))
         open->close();
-    MessageWindow::showWindow(new MessageWindow(QStringLiteral("Form47"),
+    showRelabelled(new MessageWindow(QStringLiteral("Form47"),
                                                 {QStringLiteral("Veze se ne mogu pročitati."), error},
                                                 {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
 }

@@ -1,0 +1,37 @@
+#include "i18n/ui/MessageWindows.h"
+
+#include "controls/ui/MessageWindow.h"
+#include "i18n/ui/ApplySelectedLanguage.h"
+
+void MessageWindows::show(const MessageContent &message, QObject *receiver, Answer answered)
+{
+    if (MessageWindow *open = MessageWindow::find(message.objectName)) {
+        if (!message.replacesOpen) {
+            // Already waiting for its answer: brought forward, answered once.
+            open->raise();
+            return;
+        }
+        open->hide();
+        open->deleteLater();
+    }
+    auto *w = new MessageWindow(message);
+    ApplySelectedLanguage(w);
+    if (answered)
+        QObject::connect(w, &MessageWindow::buttonClicked, receiver ? receiver : w, answered);
+    MessageWindow::showWindow(w);
+}
+
+MessageWindow *showRelabelled(MessageWindow *window)
+{
+    ApplySelectedLanguage(window);
+    return MessageWindow::showWindow(window);
+}
+
+MessageWindow *showRelabelledMessage(const QString &objectName, const QString &text)
+{
+    if (MessageWindow *open = MessageWindow::find(objectName)) {
+        open->raise();
+        return open;
+    }
+    return showRelabelled(new MessageWindow(objectName, {text}, {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+}
