@@ -227,7 +227,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
         return MacroValues{s.pozivniZnak, m_session->currentCall(), m_session->serialToSend(),
                            m_session->sentReport(), s.lokator};
     }, central);
-    m_keyer->setFixedWidth(300);
+    m_keyer->setMaximumWidth(m_entry.DataGrid2->maximumWidth()); // one column with the known stations
     m_keyerArea->addWidget(m_keyer);
     m_keyer->installShortcuts(this);
     middle->addLayout(right, 1);
