@@ -171,6 +171,71 @@ MessageContent contestReadOnly(const QString &reason)
     return failure("Form44", "Natjecanje se ne može mijenjati: veze se neće moći spremiti.", reason);
 }
 
+MessageContent entryPreferencesNotStored(const QString &file)
+{
+    return failure("Form35", "Postavke nisu spremljene.", file);
+}
+
+MessageContent pictureSaved(const QString &path)
+{
+    return failure("Form45", "Slika je spremljena:", path);
+}
+
+MessageContent pictureNotSaved(const QString &reason)
+{
+    return failure("Form46", "Slika nije spremljena.", reason);
+}
+
+MessageContent qsosCannotBeRead(const QString &reason)
+{
+    return failure("Form47", "Veze se ne mogu pročitati.", reason);
+}
+
+MessageContent cwPortCannotOpen(const QString &reason)
+{
+    return failure("Form48", "CW ulaz se ne može otvoriti.", reason);
+}
+
+MessageContent noMemoryToEdit()
+{
+    return message("Form49", "Unesite tekst koji želite urediti!");
+}
+
+MessageContent memoryNotStored(const QString &reason)
+{
+    return failure("Form50", "Memorija nije spremljena.", reason);
+}
+
+MessageContent radioDaemonStopped(const QString &reason)
+{
+    return failure("Form51", "rigctld se zaustavio. Radio nije spojen.", reason);
+}
+
+MessageContent rotatorDaemonStopped(const QString &reason)
+{
+    return failure("Form52", "rotctld se zaustavio. Rotator nije spojen.", reason);
+}
+
+MessageContent rotatorNotConnected()
+{
+    return message("Form53", "Rotator nije spojen (Postavke: Radio i rotator).");
+}
+
+MessageContent stationSettingsNotStored(const QString &reason)
+{
+    return failure("Form54", "Postavke radija i rotatora nisu spremljene.", reason);
+}
+
+MessageContent serverNotReached(const QString &reason)
+{
+    return failure("Form55", "Veza s bazom natjecanja nije uspostavljena.", reason);
+}
+
+MessageContent serverReached()
+{
+    return message("Form56", "Veza s bazom natjecanja je uspostavljena.");
+}
+
 QList<MessageContent> all()
 {
     const QString reason = QStringLiteral("disk I/O error");
@@ -198,7 +263,20 @@ QList<MessageContent> all()
             logCannotBeRead(reason),
             folderUnusable(reason),
             languageNotStored(reason),
-            contestReadOnly(reason)};
+            contestReadOnly(reason),
+            entryPreferencesNotStored(QStringLiteral("brelog.ini")),
+            pictureSaved(QStringLiteral("/tmp/144.png")),
+            pictureNotSaved(reason),
+            qsosCannotBeRead(reason),
+            cwPortCannotOpen(QStringLiteral("/dev/ttyS0: ") + reason),
+            noMemoryToEdit(),
+            memoryNotStored(reason),
+            radioDaemonStopped(reason),
+            rotatorDaemonStopped(reason),
+            rotatorNotConnected(),
+            stationSettingsNotStored(reason),
+            serverNotReached(reason),
+            serverReached()};
 }
 
 }

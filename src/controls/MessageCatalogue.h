@@ -30,6 +30,19 @@ MessageContent logCannotBeRead(const QString &reason);    // Form41
 MessageContent folderUnusable(const QString &reason);     // Form42: the program folder cannot be used
 MessageContent languageNotStored(const QString &reason);  // Form43
 MessageContent contestReadOnly(const QString &reason);    // Form44: contest.mdb cannot be changed
+MessageContent entryPreferencesNotStored(const QString &file); // Form35: the value line names the file
+MessageContent pictureSaved(const QString &path);         // Form45: the value line is the picture's path
+MessageContent pictureNotSaved(const QString &reason);    // Form46
+MessageContent qsosCannotBeRead(const QString &reason);   // Form47: the statistics window's read failed
+MessageContent cwPortCannotOpen(const QString &reason);   // Form48: the value line names port and reason
+MessageContent noMemoryToEdit();                          // Form49
+MessageContent memoryNotStored(const QString &reason);    // Form50
+MessageContent radioDaemonStopped(const QString &reason); // Form51: rigctld ended
+MessageContent rotatorDaemonStopped(const QString &reason); // Form52: rotctld ended
+MessageContent rotatorNotConnected();                     // Form53
+MessageContent stationSettingsNotStored(const QString &reason); // Form54
+MessageContent serverNotReached(const QString &reason);   // Form55: the contest database server
+MessageContent serverReached();                           // Form56
 
 // Every window above, values filled with examples (for checks of the language packs).
 QList<MessageContent> all();

@@ -11,9 +11,7 @@
 #include "contestlog/ui/EntryPreferencesWindow.h"
 #include "cw/ui/Form15.h"
 #include "cw/ui/FrmBevitel.h"
-#include "station/StationControl.h"
 #include "station/ui/FormRadio.h"
-#include "station/ui/StationMessages.h"
 #include "stats/ui/Form3.h"
 #include "platform/ProgramFolder.h"
 #include "shell/ui/Form1.h"
@@ -50,17 +48,6 @@ struct WindowCase
     // Controls that show values, not captions (never relabelled).
     QStringList valueControls = {};
 };
-
-// A message window built as the program builds it, with its value lines.
-MessageWindow *message(const char *name, const char *text)
-{
-    return new MessageWindow(name, {QString::fromUtf8(text)}, {{"chameleonButton1", "U redu"}});
-}
-
-MessageWindow *failure(const char *name, const char *text)
-{
-    return new MessageWindow(name, {QString::fromUtf8(text), "disk I/O error"}, {{"chameleonButton1", "U redu"}});
-}
 
 Platform &testPlatform()
 {
@@ -132,24 +119,11 @@ const QList<WindowCase> &windows()
              ContestSession::instance().open();
              return new Form3({[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}});
          }},
-        {"Form45", [] { return failure("Form45", "Slika je spremljena:"); }, {"Label2"}},
-        {"Form46", [] { return failure("Form46", "Slika nije spremljena."); }, {"Label2"}},
-        {"Form47", [] { return failure("Form47", "Veze se ne mogu pročitati."); }, {"Label2"}},
         {"Form15", [] { return new Form15; }},
         {"frmBevitel", [] { return new frmBevitel(0); }},
-        {"Form48", [] { return failure("Form48", "CW ulaz se ne može otvoriti."); }, {"Label2"}},
-        {"Form49", [] { return message("Form49", "Unesite tekst koji želite urediti!"); }},
-        {"Form50", [] { return failure("Form50", "Memorija nije spremljena."); }, {"Label2"}},
         {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }); }},
-        {"Form55", [] { return failure("Form55", "Veza s bazom natjecanja nije uspostavljena."); }, {"Label2"}},
-        {"Form56", [] { return message("Form56", "Veza s bazom natjecanja je uspostavljena."); }},
         {"FormPreferences", [] { return new EntryPreferencesWindow; }},
-        {"Form35", [] { return failure("Form35", "Postavke nisu spremljene."); }, {"Label2"}},
         {"FormRadio", [] { return new FormRadio; }},
-        {"Form51", [] { return StationMessages::showDaemonFailure(false, "IO error"); }, {"Label2"}},
-        {"Form52", [] { return StationMessages::showDaemonFailure(true, "IO error"); }, {"Label2"}},
-        {"Form53", [] { return StationMessages::showTurnResult(StationControl::TurnResult::RotatorOff); }},
-        {"Form54", [] { return failure("Form54", "Postavke radija i rotatora nisu spremljene."); }, {"Label2"}},
     };
     // Every message window of the program, with its value lines left to the values.
     for (const MessageContent &m : MessageCatalogue::all())

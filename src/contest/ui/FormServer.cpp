@@ -4,6 +4,7 @@
 #include "contest/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "i18n/ui/MessageWindows.h"
 
@@ -30,15 +31,12 @@ QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 
 void showServerFailure(const QString &reason)
 {
-    auto *w = new MessageWindow(QStringLiteral("Form55"),
-                                {QStringLiteral("Veza s bazom natjecanja nije uspostavljena."), reason},
-                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    showRelabelled(w);
+    showRelabelled(new MessageWindow(MessageCatalogue::serverNotReached(reason)));
 }
 
 void showServerReached()
 {
-    showRelabelledMessage(QStringLiteral("Form56"), QStringLiteral("Veza s bazom natjecanja je uspostavljena."));
+    showRelabelledMessage(MessageCatalogue::serverReached());
 }
 
 FormServer::FormServer(Apply apply, QWidget *owner) : QWidget(owner, Qt::Window), m_apply(std::move(apply))

@@ -3,6 +3,7 @@
 #include "contestlog/EntryPreferences.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "i18n/ui/MessageWindows.h"
 
@@ -55,10 +56,7 @@ void EntryPreferencesWindow::save()
     EntryPreferences p;
     p.focusCallAfterSave = m_check1->isChecked();
     if (!p.store()) {
-        auto *w = new MessageWindow(QStringLiteral("Form35"),
-                                    {QStringLiteral("Postavke nisu spremljene."), QStringLiteral("brelog.ini")},
-                                    {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-        showRelabelled(w);
+        showRelabelled(new MessageWindow(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini"))));
         return;
     }
     emit stored();

@@ -3,6 +3,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "cw/CwMemories.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "i18n/ui/MessageWindows.h"
 
@@ -15,7 +16,7 @@
 frmBevitel *frmBevitel::edit(int index, QWidget *owner)
 {
     if (index < 0 || index >= CwMemories::Count) {
-        showRelabelledMessage(QStringLiteral("Form49"), QStringLiteral("Unesite tekst koji želite urediti!"));
+        showRelabelledMessage(MessageCatalogue::noMemoryToEdit());
         return nullptr;
     }
     auto *editor = new frmBevitel(index, owner);
@@ -68,8 +69,7 @@ void frmBevitel::save()
 {
     QString error;
     if (!CwMemories::write(m_index, m_text->text(), &error)) {
-        auto *w = new MessageWindow(QStringLiteral("Form50"), {QStringLiteral("Memorija nije spremljena."), error},
-                                    {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}, {}, this);
+        auto *w = new MessageWindow(MessageCatalogue::memoryNotStored(error), this);
         // A child of the editor, or the editor's modality would lock it out too.
         showRelabelled(w);
         return;

@@ -7,6 +7,7 @@
 #include "cw/ui/Form15.h"
 #include "cw/ui/FrmBevitel.h"
 #include "platform/RtsLine.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "i18n/ui/MessageWindows.h"
 
@@ -260,9 +261,6 @@ void KeyerPanel::onFailed(const QString &reason)
 {
     m_pending = -1;
     shPort->setColourValue(KeyerLamp::Green);
-    auto *w = new MessageWindow(QStringLiteral("Form48"), {QStringLiteral("CW ulaz se ne može otvoriti."),
-                                                           m_port + QStringLiteral(": ") + reason},
-                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}});
-    showRelabelled(w);
+    showRelabelled(new MessageWindow(MessageCatalogue::cwPortCannotOpen(m_port + QStringLiteral(": ") + reason)));
     emit idle();
 }

@@ -27,11 +27,11 @@ MessageWindow *showRelabelled(MessageWindow *window)
     return MessageWindow::showWindow(window);
 }
 
-MessageWindow *showRelabelledMessage(const QString &objectName, const QString &text)
+MessageWindow *showRelabelledMessage(const MessageContent &message)
 {
-    if (MessageWindow *open = MessageWindow::find(objectName)) {
+    if (MessageWindow *open = MessageWindow::find(message.objectName)) {
         open->raise();
         return open;
     }
-    return showRelabelled(new MessageWindow(objectName, {text}, {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+    return showRelabelled(new MessageWindow(message));
 }

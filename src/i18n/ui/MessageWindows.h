@@ -14,5 +14,6 @@ class MessageWindow;
 // A message window built by hand (one with texts of its own feature, outside the
 // catalogue) shown like the catalogue's: relabelled by the selected language pack first.
 MessageWindow *showRelabelled(MessageWindow *window);
-// The same for a window of one text and "U redu"; an open one of that name is brought forward.
-MessageWindow *showRelabelledMessage(const QString &objectName, const QString &text);
+// The same for a window of the catalogue that is brought forward when open instead of
+// being shown twice.
+MessageWindow *showRelabelledMessage(const MessageContent &message);

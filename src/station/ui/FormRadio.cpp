@@ -2,6 +2,7 @@
 
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "station/HamlibDaemon.h"
 #include "i18n/ui/MessageWindows.h"
@@ -227,9 +228,7 @@ void FormRadio::save(const QString &iniFile)
     const StationSettings s = settings();
     QString error;
     if (!s.save(iniFile, &error)) {
-        showRelabelled(new MessageWindow(
-            QStringLiteral("Form54"), {QStringLiteral("Postavke radija i rotatora nisu spremljene."), error},
-            {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+        showRelabelled(new MessageWindow(MessageCatalogue::stationSettingsNotStored(error)));
         return;
     }
     emit settingsSaved(s);

@@ -5,7 +5,6 @@ class MessageWindow;
 
 // The short messages of the radio and rotator.
 namespace StationMessages {
-extern const QString RotatorNotConnected;
 // Form51 (radio) / Form52 (rotator): the daemon Brelog started ended; `text` is its reason.
 MessageWindow *showDaemonFailure(bool rotator, const QString &text);
 // Ctrl+R or a turn button that did not turn: the locator messages of the QSO entry

@@ -5,6 +5,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/ProgramFolder.h"
+#include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "stats/StatsLog.h"
 #include "stats/ui/DistanceChart.h"
@@ -303,13 +304,10 @@ QString Form3::savePicture()
     }
     const StatsPictures::Saved s = StatsPictures::save(image, kind, ContestSettingsStore::instance().settings(),
                                                        m_source.band(), ProgramFolder::path());
-    const QString name = s.ok ? QStringLiteral("Form45") : QStringLiteral("Form46");
-    if (MessageWindow *open = MessageWindow::find(name))
+    const MessageContent m = s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error);
+    if (MessageWindow *open = MessageWindow::find(m.objectName))
         open->close();
-    showRelabelled(new MessageWindow(
-        name, {s.ok ? QStringLiteral("Slika je spremljena:") : QStringLiteral("Slika nije spremljena."),
-               s.ok ? s.path : s.error},
-        {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+    showRelabelled(new MessageWindow(m));
     return s.ok ? s.path : QString();
 }
 
@@ -325,11 +323,10 @@ void Form3::showReadout(const MapGeometry::Readout &r, bool withPath)
 
 void Form3::reportReadFailure(const QString &error)
 {
-    if (MessageWindow *open = MessageWindow::find(QStringLiteral("Form47")))
+    const MessageContent m = MessageCatalogue::qsosCannotBeRead(error);
+    if (MessageWindow *open = MessageWindow::find(m.objectName))
         open->close();
-    showRelabelled(new MessageWindow(QStringLiteral("Form47"),
-                                                {QStringLiteral("Veze se ne mogu pročitati."), error},
-                                                {{QStringLiteral("chameleonButton1"), QStringLiteral("U redu")}}));
+    showRelabelled(new MessageWindow(m));
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)
