@@ -15,10 +15,9 @@ void MessageWindows::show(const MessageContent &message, QObject *receiver, Answ
         open->deleteLater();
     }
     auto *w = new MessageWindow(message);
-    ApplySelectedLanguage(w);
     if (answered)
         QObject::connect(w, &MessageWindow::buttonClicked, receiver ? receiver : w, answered);
-    MessageWindow::showWindow(w);
+    showRelabelled(w);
 }
 
 MessageWindow *showRelabelled(MessageWindow *window)

@@ -49,7 +49,6 @@
 
 namespace {
 
-
 QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);

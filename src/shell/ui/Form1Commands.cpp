@@ -185,18 +185,17 @@ bool Form1::switchContestDatabase(const QString &url, QString *error)
     ContestSession &session = ContestSession::instance();
     const QString previous = session.serverUrl();
     session.setServerUrl(url);
-    if (!session.open(error)) {
+    const bool switched = session.open(error);
+    if (switched) {
+        ContestSettingsStore::instance().discard();
+    } else {
         // The place used before stays in use.
         session.setServerUrl(previous);
         session.open();
-        m_log->afterSavedContestOpened();
-        showServerLamp(session.isConnected());
-        return false;
     }
-    ContestSettingsStore::instance().discard();
     m_log->afterSavedContestOpened();
     showServerLamp(session.isConnected());
-    return true;
+    return switched;
 }
 
 QSqlDatabase Form1::database()
