@@ -1,6 +1,7 @@
 #include "cw/ui/Form15.h"
 
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/WindowHelpers.h"
 #include "cw/CwMemories.h"
 #include "cw/ui/FrmBevitel.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QVBoxLayout>
 
 Form15::Form15(QWidget *owner) : QWidget(owner, Qt::Window)
@@ -56,12 +56,7 @@ Form15::Form15(QWidget *owner) : QWidget(owner, Qt::Window)
 Form15 *Form15::open(QWidget *owner)
 {
     static QPointer<Form15> window;
-    if (!window)
-        window = new Form15(owner);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showSingleWindow(window, [owner] { return new Form15(owner); });
 }
 
 int Form15::memoryIndexOf(const QString &text)

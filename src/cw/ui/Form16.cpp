@@ -1,11 +1,11 @@
 #include "cw/ui/Form16.h"
 
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/WindowHelpers.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QVBoxLayout>
 
 namespace {
@@ -290,10 +290,5 @@ Form16::Form16(QWidget *owner) : QWidget(owner, Qt::Window)
 Form16 *Form16::open(QWidget *owner)
 {
     static QPointer<Form16> window;
-    if (!window)
-        window = new Form16(owner);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showSingleWindow(window, [owner] { return new Form16(owner); });
 }

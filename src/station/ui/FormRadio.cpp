@@ -1,6 +1,7 @@
 #include "station/ui/FormRadio.h"
 
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSerialPortInfo>
@@ -251,10 +251,5 @@ bool FormRadio::eventFilter(QObject *watched, QEvent *event)
 FormRadio *FormRadio::open(QWidget *owner)
 {
     static QPointer<FormRadio> window;
-    if (!window)
-        window = new FormRadio(owner);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showSingleWindow(window, [owner] { return new FormRadio(owner); });
 }

@@ -3,6 +3,7 @@
 #include "contest/ContestSettingsStore.h"
 #include "contest/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
+#include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/ProgramFolder.h"
 #include "controls/MessageCatalogue.h"
@@ -23,7 +24,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -83,15 +83,12 @@ Form3::~Form3()
 Form3 *Form3::open(QWidget *owner, Source source)
 {
     static QPointer<Form3> window;
-    if (!window) {
-        window = new Form3(std::move(source), owner);
+    return showSingleWindow(window, [&] {
+        auto *w = new Form3(std::move(source), owner);
         if (owner)
-            window->move(owner->frameGeometry().center() - window->rect().center());
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+            w->move(owner->frameGeometry().center() - w->rect().center());
+        return w;
+    });
 }
 
 void Form3::build()
