@@ -1,6 +1,7 @@
 #include "contest/ContestDatabase.h"
 
 #include "contest/ContestSettings.h"
+#include "platform/SafeFile.h"
 #include "platform/SqliteDatabase.h"
 
 #include <QAtomicInt>
@@ -12,8 +13,6 @@
 #include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
-#include <filesystem>
-#include <system_error>
 
 namespace ContestDatabase {
 
@@ -91,19 +90,6 @@ QString queryError(const QSqlQuery &q, QSqlDatabase db)
     return q.lastError().isValid() ? q.lastError().text() : db.lastError().text();
 }
 
-// Replaces `target` by `source` in one rename, so a reader sees the old or the new file.
-bool replaceFile(const QString &source, const QString &target, QString *error)
-{
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(source.toStdU16String()),
-                            std::filesystem::path(target.toStdU16String()), ec);
-    if (ec) {
-        setError(error, QStringLiteral("%1: %2").arg(target, QString::fromStdString(ec.message())));
-        return false;
-    }
-    return true;
-}
-
 // Copies every row of `table` (IDs kept) from `from` into `to`, inside their open transactions.
 bool copyRows(QSqlDatabase from, QSqlDatabase to, const QString &table, const QStringList &cols, QString *error)
 {
@@ -134,6 +120,13 @@ bool copyRows(QSqlDatabase from, QSqlDatabase to, const QString &table, const QS
         return false;
     }
     return true;
+}
+
+// Both tables of a contest, rows and IDs as they are; the two open transactions are the callers'.
+bool copyContest(QSqlDatabase from, QSqlDatabase to, QString *error)
+{
+    return copyRows(from, to, QStringLiteral("takmicenje"), logColumns(), error)
+           && copyRows(from, to, QStringLiteral("postavke"), ContestSettingsTable::columns(), error);
 }
 
 QAtomicInt serverConnections;
@@ -239,9 +232,7 @@ bool copyToFile(QSqlDatabase db, const QString &target, QString *error)
         ok = ok && snapshot.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY"));
         if (!ok && snapshot.lastError().isValid())
             setError(error, snapshot.lastError().text());
-        ok = ok && copy.transaction()
-             && copyRows(db, copy, QStringLiteral("takmicenje"), logColumns(), error)
-             && copyRows(db, copy, QStringLiteral("postavke"), ContestSettingsTable::columns(), error);
+        ok = ok && copy.transaction() && copyContest(db, copy, error);
         if (ok && !copy.commit()) {
             setError(error, copy.lastError().text());
             ok = false;
@@ -252,7 +243,7 @@ bool copyToFile(QSqlDatabase db, const QString &target, QString *error)
     }
     SqliteDatabase::close(copy);
     if (ok)
-        ok = replaceFile(tmp, target, error);
+        ok = SafeFile::replace(tmp, target, error);
     if (!ok)
         QFile::remove(tmp);
     return ok;
@@ -288,9 +279,7 @@ bool replaceSharedContest(QSqlDatabase db, const QString &source, QString *error
         run(QStringLiteral("DELETE FROM takmicenje"));
         run(QStringLiteral("DELETE FROM postavke"));
         if (ok && from.isValid())
-            ok = from.transaction()
-                 && copyRows(from, db, QStringLiteral("takmicenje"), logColumns(), error)
-                 && copyRows(from, db, QStringLiteral("postavke"), ContestSettingsTable::columns(), error);
+            ok = from.transaction() && copyContest(from, db, error);
         // Rows brought in keep their IDs; new rows continue after the highest.
         for (const char *table : {"takmicenje", "postavke"})
             run(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'id'), COALESCE(MAX(ID), 0) + 1, false) "

@@ -23,13 +23,6 @@ void setError(QString *error, const QString &message)
         *error = message;
 }
 
-// Replaces `target` by `source` in one step (rename over the old file), so that at
-// every moment one complete file carries the working name.
-bool replaceFile(const QString &source, const QString &target, QString *error)
-{
-    return SafeFile::replace(source, target, error);
-}
-
 // A consistent copy of the working file: through the open connection when there is
 // one, otherwise through a connection of its own.
 bool copyWorkingFile(const QString &target, QString *error)
@@ -206,7 +199,7 @@ NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose 
         beforeClose();
     session.close();
     removeJournal(path);
-    if (!replaceFile(fresh, path, &r.error)) {
+    if (!SafeFile::replace(fresh, path, &r.error)) {
         QFile::remove(fresh);
         reopen(&r.error);
         return r;
@@ -257,7 +250,7 @@ OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, co
     session.close();
     r.reopened = true;
     removeJournal(path);
-    if (!replaceFile(incoming, path, &r.error)) {
+    if (!SafeFile::replace(incoming, path, &r.error)) {
         QFile::remove(incoming);
         reopen(&r.error);
         return r;

@@ -119,6 +119,39 @@ QList<QPair<QString, QString>> rowValues(const ContestSettings &s, int k)
     };
 }
 
+// One statement on `postavke` in a transaction of its own, announced to the other PCs.
+bool writeRow(QSqlDatabase db, const QString &statement, const QVariantList &values, QString *error)
+{
+    if (!db.transaction()) {
+        setError(error, db.lastError().text());
+        return false;
+    }
+    QSqlQuery q(db);
+    // A statement that cannot be prepared gives its own reason, not "Parameter count mismatch".
+    if (!q.prepare(statement)) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        db.rollback();
+        return false;
+    }
+    for (const QVariant &value : values)
+        q.addBindValue(value);
+    if (!q.exec()) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        db.rollback();
+        return false;
+    }
+    if (!ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error)) {
+        db.rollback();
+        return false;
+    }
+    if (!db.commit()) {
+        setError(error, SqliteDatabase::errorReason(db.lastError()));
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
 }
 
 bool load(QSqlDatabase db, ContestSettings &s, QString *error)
@@ -186,40 +219,15 @@ bool insertBandRow(QSqlDatabase db, const ContestSettings &s, int k, QString *er
         setError(error, QStringLiteral("no band selected"));
         return false;
     }
-    const auto values = rowValues(s, k);
     QStringList names, marks;
-    for (const auto &[name, value] : values) {
+    QVariantList values;
+    for (const auto &[name, value] : rowValues(s, k)) {
         names << name;
         marks << QStringLiteral("?");
+        values << value;
     }
-    if (!db.transaction()) {
-        setError(error, db.lastError().text());
-        return false;
-    }
-    QSqlQuery q(db);
-    // A statement that cannot be prepared gives its own reason, not "Parameter count mismatch".
-    if (!q.prepare(QStringLiteral("INSERT INTO postavke (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')))) {
-        setError(error, SqliteDatabase::errorReason(q.lastError()));
-        db.rollback();
-        return false;
-    }
-    for (const auto &[name, value] : values)
-        q.addBindValue(value);
-    if (!q.exec()) {
-        setError(error, SqliteDatabase::errorReason(q.lastError()));
-        db.rollback();
-        return false;
-    }
-    if (!ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error)) {
-        db.rollback();
-        return false;
-    }
-    if (!db.commit()) {
-        setError(error, db.lastError().text());
-        db.rollback();
-        return false;
-    }
-    return true;
+    return writeRow(db, QStringLiteral("INSERT INTO postavke (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')),
+                    values, error);
 }
 
 bool updateBandRow(QSqlDatabase db, const ContestSettings &s, int k, bool *found, QString *error)
@@ -245,28 +253,15 @@ bool updateBandRow(QSqlDatabase db, const ContestSettings &s, int k, bool *found
     find.finish();
     if (!id.isValid())
         return true;
-    const auto values = rowValues(s, k);
     QStringList sets;
-    for (const auto &[name, value] : values)
+    QVariantList values;
+    for (const auto &[name, value] : rowValues(s, k)) {
         sets << name + QStringLiteral("=?");
-    if (!db.transaction()) {
-        setError(error, db.lastError().text());
-        return false;
+        values << value;
     }
-    QSqlQuery q(db);
-    if (!q.prepare(QStringLiteral("UPDATE postavke SET %1 WHERE ID=?").arg(sets.join(u',')))) {
-        setError(error, SqliteDatabase::errorReason(q.lastError()));
-        db.rollback();
+    values << id;
+    if (!writeRow(db, QStringLiteral("UPDATE postavke SET %1 WHERE ID=?").arg(sets.join(u',')), values, error))
         return false;
-    }
-    for (const auto &[name, value] : values)
-        q.addBindValue(value);
-    q.addBindValue(id);
-    if (!q.exec() || !ContestDatabase::announce(db, ContestDatabase::settingsChanged(), error) || !db.commit()) {
-        setError(error, SqliteDatabase::errorReason(q.lastError().isValid() ? q.lastError() : db.lastError()));
-        db.rollback();
-        return false;
-    }
     if (found)
         *found = true;
     return true;
