@@ -499,12 +499,12 @@ void LogEntry::onChangedElsewhere(const QString &what)
         return; // the main window reads the contest data and the band list afresh
     if (what != ContestDatabase::everythingChanged() && what.trimmed() != m_entry.band())
         return;
-    const QString offered = QStringLiteral("%1").arg(m_session.nextSerial(), 3, 10, QLatin1Char('0'));
+    const QString offered = m_session.nextSerialText();
     if (!m_session.refreshFromElsewhere())
         return; // the next change or the reconnection brings the view up to date
     // The serial field only moves on while it still shows the serial offered before.
     if (m_session.mode() == EntrySession::Mode::New && m_entry.Text4->text() == offered) {
-        const QString next = QStringLiteral("%1").arg(m_session.nextSerial(), 3, 10, QLatin1Char('0'));
+        const QString next = m_session.nextSerialText();
         m_entry.Text4->setText(next);
         m_session.setSerialSent(next);
     }
