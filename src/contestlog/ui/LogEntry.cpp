@@ -283,11 +283,11 @@ void LogEntry::enterAction()
         izmjeniAction();
 }
 
-void LogEntry::hideEditFields()
+void LogEntry::showEditFields(bool shown)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{m_entry.Text9, m_entry.Text10, m_entry.Text15, m_entry.Label9,
                                                        m_entry.Label10, m_entry.Label11})
-        w->hide();
+        w->setVisible(shown);
 }
 
 // ---------------------------------------------------------------------------------
@@ -422,9 +422,7 @@ void LogEntry::onGridRowPicked(int row)
     m_entry.izmjeni->setEnabled(true);
     m_entry.brisi->setEnabled(true);
     m_entry.spremi->setEnabled(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_entry.Text9, m_entry.Text10, m_entry.Text15, m_entry.Label9,
-                                                       m_entry.Label10, m_entry.Label11})
-        w->show();
+    showEditFields(true);
     m_entry.Text2->setFocus();
     m_entry.Line7->show();
     m_entry.Line8->show();
