@@ -39,6 +39,11 @@ QString EntrySession::serialSentAsNumber() const
     return ok ? QString::number(n) : m_draft.serialSent;
 }
 
+QString EntrySession::nextSerialText() const
+{
+    return threeDigits(nextSerial());
+}
+
 QString EntrySession::ownCall() const
 {
     return ContestSettingsStore::instance().settings().pozivniZnak;
@@ -257,7 +262,7 @@ void EntrySession::afterChange()
 {
     // The steps that close every change of the log: a clean entry, then the totals.
     resetEntry();
-    m_draft.serialSent = threeDigits(nextSerial());
+    m_draft.serialSent = nextSerialText();
     emit totalsChanged();
     emit draftChanged();
 }

@@ -83,6 +83,8 @@ public:
     QString countryMarker() const { return m_marker; } // stored in DXCCd
     const BandTotals &totals() const { return m_log.totals(); }
     qint64 nextSerial() const { return totals().nextSerial(); }
+    // The next serial as the serial field shows it ("007").
+    QString nextSerialText() const;
 
     // --- the operator's typing (the entry line calls these on every change)
     void setCall(const QString &call);

@@ -15,9 +15,8 @@ bool search(QSqlDatabase db, const char *column, const QString &band, const QStr
     rows.clear();
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 LIKE ? ESCAPE '\\' AND Dodatak1 LIKE ? ESCAPE '\\' "
-                             "ORDER BY %2, ID")
-                  .arg(LogStore::rowColumns(), QLatin1String(column)));
+    q.prepare(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 LIKE ? ESCAPE '\\' AND %3 ORDER BY %2, ID")
+                  .arg(LogStore::rowColumns(), QLatin1String(column), LogStore::bandCondition()));
     q.addBindValue(LogStore::containsPattern(text));
     q.addBindValue(LogStore::bandPattern(band));
     if (!q.exec()) {

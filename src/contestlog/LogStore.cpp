@@ -77,6 +77,11 @@ QString LogStore::bandPattern(const QString &band)
     return containsPattern(band.trimmed());
 }
 
+QString LogStore::bandCondition()
+{
+    return QLatin1String(kBandCondition);
+}
+
 QString LogStore::rowColumns()
 {
     return QLatin1String(kColumns);

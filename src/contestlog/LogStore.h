@@ -47,6 +47,8 @@ public:
 
     // The LIKE pattern of a band: the band text trimmed, with LIKE's wildcards escaped.
     static QString bandPattern(const QString &band);
+    // The condition that selects a band's rows; its one value is bandPattern(band).
+    static QString bandCondition();
     // A LIKE pattern that finds `text` anywhere, with `\`, `%` and `_` escaped (ESCAPE '\').
     static QString containsPattern(const QString &text);
     // The columns every row statement selects, in the order rowFromQuery reads them.

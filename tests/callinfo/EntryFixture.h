@@ -1,8 +1,7 @@
 #pragma once
 // A stand-in for the main window's part that the call-sign information reaches: the
-// entry line's widgets, and a call field change handler in the order of the real
-// one (lookup, new-country check, copy of the call, known-stations search, blanking
-// for an empty call).
+// entry line's widgets, with the call field's changes going to the session and then
+// to the controller's own change handling, in the lookup set chosen by `editing`.
 
 #include "callinfo/ui/CallInfoController.h"
 #include "contestlog/EntrySession.h"
@@ -69,21 +68,8 @@ struct EntryFixture
         callInfo = new CallInfoController(entry, &window);
         QObject::connect(entry.Text2, &QLineEdit::textChanged, &window, [this](const QString &t) {
             session.setCall(t);
-            callChanged();
+            callInfo->callChanged(t, editing);
         });
-    }
-
-    void callChanged()
-    {
-        if (editing)
-            callInfo->LookupPrefixForEdit();
-        else
-            callInfo->LookupPrefix();
-        callInfo->CheckNewDxcc();
-        entry.Text28 = entry.Text2->text();
-        callInfo->FindKnownStations();
-        if (entry.Text2->text().isEmpty())
-            callInfo->ClearForEmptyCall();
     }
 
     // The entry reset: empty call, entry set shown.

@@ -31,8 +31,7 @@ CallInfoController::~CallInfoController()
 
 void CallInfoController::start()
 {
-    if (!m_tables)
-        m_tables = PrefixTables::load(ProgramFolder::file(QStringLiteral("znakovi.mdb")));
+    tables(); // read at start-up rather than on the first keystroke
     for (QLabel *l : {m_entry.Label26, m_entry.Label32})
         if (l)
             l->hide();

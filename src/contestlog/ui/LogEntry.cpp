@@ -283,11 +283,11 @@ void LogEntry::enterAction()
         izmjeniAction();
 }
 
-void LogEntry::hideEditFields()
+void LogEntry::showEditFields(bool shown)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{m_entry.Text9, m_entry.Text10, m_entry.Text15, m_entry.Label9,
                                                        m_entry.Label10, m_entry.Label11})
-        w->hide();
+        w->setVisible(shown);
 }
 
 // ---------------------------------------------------------------------------------
@@ -422,9 +422,7 @@ void LogEntry::onGridRowPicked(int row)
     m_entry.izmjeni->setEnabled(true);
     m_entry.brisi->setEnabled(true);
     m_entry.spremi->setEnabled(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_entry.Text9, m_entry.Text10, m_entry.Text15, m_entry.Label9,
-                                                       m_entry.Label10, m_entry.Label11})
-        w->show();
+    showEditFields(true);
     m_entry.Text2->setFocus();
     m_entry.Line7->show();
     m_entry.Line8->show();
@@ -499,12 +497,12 @@ void LogEntry::onChangedElsewhere(const QString &what)
         return; // the main window reads the contest data and the band list afresh
     if (what != ContestDatabase::everythingChanged() && what.trimmed() != m_entry.band())
         return;
-    const QString offered = QStringLiteral("%1").arg(m_session.nextSerial(), 3, 10, QLatin1Char('0'));
+    const QString offered = m_session.nextSerialText();
     if (!m_session.refreshFromElsewhere())
         return; // the next change or the reconnection brings the view up to date
     // The serial field only moves on while it still shows the serial offered before.
     if (m_session.mode() == EntrySession::Mode::New && m_entry.Text4->text() == offered) {
-        const QString next = QStringLiteral("%1").arg(m_session.nextSerial(), 3, 10, QLatin1Char('0'));
+        const QString next = m_session.nextSerialText();
         m_entry.Text4->setText(next);
         m_session.setSerialSent(next);
     }

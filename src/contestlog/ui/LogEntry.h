@@ -67,11 +67,13 @@ public:
     // A saved contest became the working file.
     void afterSavedContestOpened();
 
-    void hideEditFields();
+    void hideEditFields() { showEditFields(false); }
     // Connects the grid's row changes (the view and its model must be set up).
     void connectGrid();
 
 private:
+    // The figures shown only while editing (QRB, bearing, duplicate mark and their captions).
+    void showEditFields(bool shown);
     void bindFields();
     void pullDraft();
     void pushDraft();
