@@ -11,7 +11,7 @@
 #include "callinfo/ui/CallInfoController.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
-#include "platform/ProgramFolder.h"
+#include "contest/ContestContext.h"
 #include "platform/SqliteDatabase.h"
 
 #include <QApplication>
@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
     const int callsToType = smoke ? 10 : 120;
 
     QTemporaryDir dir;
-    ProgramFolder::setPath(dir.path());
+    ContestContext context(dir.path());
     QFile::copy(QStringLiteral(BRELOG_BIN_DIR "/znakovi.mdb"), dir.filePath(QStringLiteral("znakovi.mdb")));
     QRandomGenerator rng(20230502);
     QElapsedTimer setup;
@@ -119,7 +119,7 @@ int main(int argc, char *argv[])
     }
 
     // The band: the first QSO of each country carries its name, the others "-".
-    EntrySession session;
+    EntrySession session(context);
     BandLogModel &band = session.log();
     {
         QVector<QsoRow> rows;
@@ -166,7 +166,7 @@ int main(int argc, char *argv[])
     session.setSerialSent(entry.Text4->text());
     QLineEdit *floor = add(new QLineEdit, "floor");
 
-    CallInfoController callInfo(entry);
+    CallInfoController callInfo(context.folder(), entry);
     callInfo.setPrefixTables(tables);
     // Per step of the handler, for the breakdown.
     QVector<qint64> stepLookup, stepDxcc, stepStations;

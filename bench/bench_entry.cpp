@@ -132,9 +132,8 @@ private:
     QSqlQuery m_insert;
 };
 
-void fillLog(int bandQsos, int otherQsos)
+void fillLog(QSqlDatabase db, int bandQsos, int otherQsos)
 {
-    QSqlDatabase db = ContestSession::instance().database();
     db.transaction();
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, "
@@ -174,7 +173,7 @@ int main(int argc, char *argv[])
     MainWindowFixture f({3, 4, 5}, TestSupport::sampleSettings(), [stations](TempProgramFolder &folder) {
         fillStations(folder.file(QStringLiteral("evidencija.mdb")), stations);
     });
-    fillLog(bandQsos, smoke ? 50 : 500);
+    fillLog(f.folder().context().database(), bandQsos, smoke ? 50 : 500);
     Form1 &w = f.window();
     EntryLine &e = w.entry();
     e.Combo2->setCurrentIndex(e.Combo2->findText(QStringLiteral("432 MHz")));

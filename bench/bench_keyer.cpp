@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     const QString text = QStringLiteral("cq test de 9a1test 9a1test jn85ab 5nn 001").left(smoke ? 10 : 40);
 
     MainWindowFixture f({3}, TestSupport::sampleSettings(),
-                        [&](TempProgramFolder &) { CwMemories::write(0, text); });
+                        [&](TempProgramFolder &folder) { CwMemories::write(folder.programFolder(), 0, text); });
     auto line = std::make_shared<FakeRtsLine>();
     KeyerPanel &panel = f.window().keyer();
     panel.keyer().setLine(line);

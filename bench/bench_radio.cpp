@@ -42,9 +42,9 @@ Figures figures(std::vector<double> v)
 }
 
 // A band of `count` QSOs, written in one statement.
-bool fillBand(const QString &band, int count)
+bool fillBand(QSqlDatabase db, const QString &band, int count)
 {
-    QSqlQuery q(ContestSession::instance().database());
+    QSqlQuery q(db);
     q.prepare(QStringLiteral(
         "INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, QSOs, ODX, Date, Points, "
         "Dupla, Longitu, Latitu, DXCCd, Dodatak1) "
@@ -111,9 +111,9 @@ int main(int argc, char *argv[])
     settings.rig.host = QStringLiteral("127.0.0.1");
     settings.rig.port = rig.port();
     MainWindowFixture f({3, 4}, TestSupport::sampleSettings(), [&](TempProgramFolder &folder) {
-        settings.save(folder.file(QStringLiteral("brelog.ini")));
+        folder.context().settings().write(settings);
     });
-    if (!fillBand(QStringLiteral("144 MHz"), bandQsos)) {
+    if (!fillBand(f.folder().context().database(), QStringLiteral("144 MHz"), bandQsos)) {
         std::fprintf(stderr, "the log could not be filled\n");
         return 1;
     }

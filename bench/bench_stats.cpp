@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    if (!ContestSession::instance().open(&error)) {
+    ContestContext &context = folder.context();
+    if (!context.session().open(&error)) {
         std::fprintf(stderr, "cannot open the contest: %s\n", qPrintable(error));
         return 1;
     }
@@ -135,19 +136,18 @@ int main(int argc, char *argv[])
         MapOutline outline;
         QElapsedTimer t;
         t.start();
-        outline.load(MapOutline::defaultPath());
+        outline.load(MapOutline::defaultPath(context.folder()));
         const QImage picture = MapPicture::draw(outline);
         mapPicture = ms(t);
     }
 
     QVector<double> opening, chart, plot, map, squares, total;
     for (int run = 0; run < runs; ++run) {
-        ContestSettingsStore::instance().discard();
         QElapsedTimer t;
         QElapsedTimer all;
         all.start();
         t.start();
-        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        auto *w = new Form3(context, {[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
         w->show();
         QApplication::processEvents();
         opening << ms(t);
@@ -181,7 +181,7 @@ int main(int argc, char *argv[])
     if (const int shotsAt = int(args.indexOf(QStringLiteral("--shots"))); shotsAt >= 0 && shotsAt + 1 < args.size()) {
         const QString dir = args.at(shotsAt + 1);
         QDir().mkpath(dir);
-        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        auto *w = new Form3(context, {[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
         w->show();
         const std::pair<QRadioButton *, const char *> views[] = {
             {w->Option1, "distances"}, {w->Option2, "bearings"}, {w->Option3, "map"}, {w->Option4, "squares"}};
@@ -193,7 +193,7 @@ int main(int argc, char *argv[])
         }
         delete w;
     }
-    ContestSession::instance().close();
+    context.session().close();
     if (keepAt >= 0 && keepAt + 1 < args.size()) {
         const QString dir = args.at(keepAt + 1);
         QDir().mkpath(dir);

@@ -7,6 +7,7 @@
 #include <optional>
 
 class CallInfoHooks;
+class ContestContext;
 class SoundPlayer;
 
 // The entry line without its widgets: what the operator typed, the mode (new QSO or
@@ -47,7 +48,8 @@ public:
         bool ok() const { return status == Done; }
     };
 
-    explicit EntrySession(QObject *parent = nullptr);
+    // The own call and locator, the bands' modes and the program folder come from `context`.
+    explicit EntrySession(ContestContext &context, QObject *parent = nullptr);
 
     void setDatabase(QSqlDatabase db) { m_store.setDatabase(db); }
     LogStore &store() { return m_store; }
@@ -144,6 +146,7 @@ private:
     LogStore m_store;
     BandLogModel m_log;
     CallInfoHooks *m_hooks = nullptr;
+    ContestContext &m_context;
     SoundPlayer *m_sound = nullptr;
     QString m_band;
     Mode m_mode = Mode::New;

@@ -91,7 +91,11 @@ QString readWord(const QString &iniPath);
 // content stays and `error` says why.
 bool writeWord(const QString &iniPath, const QString &word, QString *error = nullptr);
 
-// jezik/jezik.ini and jezik/<file> of the program folder.
+// Where the packs and jezik.ini are: the folder jezik/ of the program folder in use.
+// Every window relabels itself from there when it is built, so the one place that
+// owns the program folder says it once, before the first window.
+void useFolder(const QString &jezikFolder);
+// jezik.ini and <file> of that folder.
 QString iniPath();
 QString packPath(const QString &packFile);
 

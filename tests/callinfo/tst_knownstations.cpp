@@ -77,7 +77,6 @@ private slots:
     {
         m_path = m_dir.filePath(QStringLiteral("evidencija.mdb"));
         QFile::remove(m_path);
-        ProgramFolder::setPath(m_dir.path());
     }
 
     // Stations inserted one by one (as saves add them) are found exactly where a

@@ -69,13 +69,12 @@ void TestEntrySession::init()
 {
     m_folder = std::make_unique<TempProgramFolder>();
     QVERIFY(TestSupport::addBands(m_folder->file(QStringLiteral("contest.mdb")), {3, 4}));
-    ContestSettingsStore::instance().discard();
     QString error;
-    QVERIFY2(ContestSession::instance().open(&error), qPrintable(error));
+    QVERIFY2(m_folder->context().session().open(&error), qPrintable(error));
     m_hooks.calls.clear();
     m_sound.played.clear();
-    m_session = std::make_unique<EntrySession>();
-    m_session->setDatabase(ContestSession::instance().database());
+    m_session = std::make_unique<EntrySession>(m_folder->context());
+    m_session->setDatabase(m_folder->context().database());
     m_session->setCallInfo(&m_hooks);
     m_session->setSound(&m_sound);
     QVERIFY(m_session->changeBand(QStringLiteral("144 MHz")));
@@ -84,8 +83,6 @@ void TestEntrySession::init()
 void TestEntrySession::cleanup()
 {
     m_session.reset();
-    ContestSession::instance().close();
-    ContestSettingsStore::instance().discard();
     m_folder.reset();
 }
 
@@ -103,7 +100,7 @@ QStringList TestEntrySession::stored(const QString &extraColumns) const
     const QString columns = QStringLiteral("Call, NrS, QRB, Dupla, Loc")
                             + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
     QStringList out;
-    QSqlQuery q(ContestSession::instance().database());
+    QSqlQuery q(m_folder->context().database());
     q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(columns));
     while (q.next()) {
         QStringList parts;

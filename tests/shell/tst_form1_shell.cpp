@@ -43,9 +43,9 @@ private slots:
 namespace {
 
 
-QString stored(const QString &sql)
+QString stored(MainWindowFixture &f, const QString &sql)
 {
-    QSqlQuery q(ContestSession::instance().database());
+    QSqlQuery q(f.folder().context().database());
     q.exec(sql);
     QStringList out;
     while (q.next())
@@ -74,7 +74,7 @@ void TestForm1Shell::countryAndNewDxccFollowTheCall()
     e.Text7->setText(QStringLiteral("2"));
     e.Text8->setText(QStringLiteral("JN58TD"));
     QTest::keyClick(e.Text8, Qt::Key_Return);
-    QCOMPARE(stored(QStringLiteral("SELECT trim(DXCCd) FROM takmicenje ORDER BY ID")),
+    QCOMPARE(stored(f, QStringLiteral("SELECT trim(DXCCd) FROM takmicenje ORDER BY ID")),
              QStringLiteral("Fed. Rep. of Germany,-"));
     QTest::keyClicks(e.Text2, QStringLiteral("OE3"));
     QCOMPARE(e.Label17->text(), QStringLiteral("Austria"));
@@ -121,7 +121,7 @@ void TestForm1Shell::searchLoadsFirstFoundForUpdateNotCopy()
     box->close();
     e.Text8->setText(QStringLiteral("JN88AA"));
     QTest::keyClick(e.Text8, Qt::Key_Return);
-    QCOMPARE(stored(QStringLiteral("SELECT trim(Call) || '/' || trim(Loc) FROM takmicenje ORDER BY ID")),
+    QCOMPARE(stored(f, QStringLiteral("SELECT trim(Call) || '/' || trim(Loc) FROM takmicenje ORDER BY ID")),
              QStringLiteral("S53C/JN86CD,S52B/JN88AA,9A1A/JN86CD"));
     QCOMPARE(f.window().logModel().rowCount(), 3); // the grid shows the whole band again
 }
@@ -174,9 +174,9 @@ void TestForm1Shell::menuTreeIsComplete()
 void TestForm1Shell::closingTheWindowClosesTheDatabases()
 {
     MainWindowFixture f;
-    QVERIFY(ContestSession::instance().isOpen());
+    QVERIFY(f.folder().context().session().isOpen());
     f.window().close();
-    QVERIFY(!ContestSession::instance().isOpen());
+    QVERIFY(!f.folder().context().session().isOpen());
     QVERIFY(!QFileInfo::exists(f.folder().file(QStringLiteral("contest.mdb-journal"))));
 }
 

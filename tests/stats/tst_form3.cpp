@@ -10,6 +10,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/MessageWindow.h"
 #include "stats/MapGeometry.h"
+#include "stats/MapOutline.h"
 #include "stats/PolarGeometry.h"
 #include "stats/ui/DistanceChart.h"
 #include "stats/ui/Form3.h"
@@ -135,22 +136,19 @@ void TestForm3::init()
 {
     m_folder = std::make_unique<TempProgramFolder>();
     QVERIFY(TestSupport::addBands(m_folder->file("contest.mdb"), {3, 4}, TestSupport::sampleSettings("JN75")));
-    ContestSettingsStore::instance().discard();
-    QVERIFY(ContestSession::instance().open());
+    QVERIFY(m_folder->context().session().open());
 }
 
 void TestForm3::cleanup()
 {
     m_window.reset();
     closeMessages();
-    ContestSession::instance().close();
-    ContestSettingsStore::instance().discard();
     m_folder.reset();
 }
 
 Form3 *TestForm3::openWindow(const QString &band, const StatsFigures::ShownTotals &shown)
 {
-    m_window = std::make_unique<Form3>(Form3::Source{[band] { return band; }, shown});
+    m_window = std::make_unique<Form3>(m_folder->context(), Form3::Source{[band] { return band; }, shown});
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     return m_window.get();
@@ -158,7 +156,7 @@ Form3 *TestForm3::openWindow(const QString &band, const StatsFigures::ShownTotal
 
 void TestForm3::addQsos(const QList<QsoEntry> &qsos)
 {
-    LogStore store(ContestSession::instance().database());
+    LogStore store(m_folder->context().session().database());
     for (const QsoEntry &e : qsos)
         QVERIFY(store.insert(e));
 }
@@ -395,7 +393,7 @@ void TestForm3::coastlinesSitWhereTheGridSays()
     QFETCH(double, longitude);
     QFETCH(double, latitude);
     QFETCH(bool, land);
-    const QImage &img = MapPicture::base();
+    const QImage &img = MapPicture::base(MapOutline::defaultPath(m_folder->programFolder()));
     QCOMPARE(img.size(), QSize(864, 607));
     const QPoint p = MapGeometry::toPixel(longitude, latitude).toPoint();
     QCOMPARE(isLand(img.pixel(p)), land);
@@ -420,7 +418,7 @@ void TestForm3::squaresAreRecountedEachShowing()
     // A QSO logged meanwhile is counted with the others, never on top of a stale count;
     // a deleted one loses its mark.
     addQsos({qso("OE3A", "144 MHz", 812, "JN88", 48.5, 17.0)});
-    LogStore store(ContestSession::instance().database());
+    LogStore store(m_folder->context().session().database());
     QVector<QsoRow> rows;
     QVERIFY(store.bandRows("144 MHz", rows));
     QVERIFY(store.remove(rows.at(2).id)); // S53A, JN76
@@ -479,7 +477,7 @@ void TestForm3::commandLineWritesEachPicture()
     QFETCH(QString, word);
     QFETCH(QSize, size);
     addQsos({qso("S51A", "144 MHz", 400, "JN76AA", 46.5, 15.0), qso("OE3A", "144 MHz", 812, "JN88", 48.5, 17.0)});
-    ContestSession::instance().close(); // the program opens the file itself
+    m_folder->context().session().close(); // the program opens the file itself
     // A folder of the operator's holds no map data: the map shipped with the program serves.
     QVERIFY(QDir(m_folder->file("map")).removeRecursively());
     const CliRun r = runBrelog({"--export", word, "--band", "144 MHz", "--folder", m_folder->path()});
@@ -522,7 +520,7 @@ void TestForm3::commandLineRefusesBadRequests()
     QFETCH(QString, setup);
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    ContestSession::instance().close();
+    m_folder->context().session().close();
     if (setup == "no database") {
         QVERIFY(QFile::remove(m_folder->file("contest.mdb")));
     } else if (setup == "log is a file") {

@@ -1,8 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/ui/MessageWindow.h"
 #include "shell/ui/Form1.h"
 
@@ -19,8 +17,7 @@ MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSetti
     TestSupport::addBands(m_folder->file(QStringLiteral("contest.mdb")), bands, settings);
     if (prepare)
         prepare(*m_folder);
-    ContestSettingsStore::instance().discard();
-    m_window = std::make_unique<Form1>(m_platform.platform());
+    m_window = std::make_unique<Form1>(m_platform.platform(), m_folder->context());
     m_window->show();
     m_window->activateWindow();
     QApplication::setActiveWindow(m_window.get());
@@ -33,8 +30,7 @@ MainWindowFixture::~MainWindowFixture()
 {
     closeMessageWindows();
     m_window.reset();
-    ContestSession::instance().close();
-    ContestSettingsStore::instance().discard();
+    m_folder->context().session().close();
 }
 
 void MainWindowFixture::closeMessageWindows()
@@ -60,7 +56,7 @@ void MainWindowFixture::typeQso(const QString &call, const QString &serialReceiv
 QStringList MainWindowFixture::storedRows(const QString &extraColumns) const
 {
     QStringList out;
-    QSqlQuery q(ContestSession::instance().database());
+    QSqlQuery q(m_folder->context().database());
     const QString cols = QStringLiteral("Call, NrS, QRB, Bearing, Dupla, Loc") +
                          (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
     q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(cols));
@@ -75,7 +71,7 @@ QStringList MainWindowFixture::storedRows(const QString &extraColumns) const
 
 int MainWindowFixture::storedCount() const
 {
-    QSqlQuery q(ContestSession::instance().database());
+    QSqlQuery q(m_folder->context().database());
     q.exec(QStringLiteral("SELECT COUNT(*) FROM takmicenje"));
     return q.next() ? q.value(0).toInt() : -1;
 }

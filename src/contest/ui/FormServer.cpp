@@ -1,7 +1,7 @@
 #include "contest/ui/FormServer.h"
 
 #include "contest/ContestDatabase.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
@@ -39,7 +39,8 @@ void showServerReached()
     showRelabelledMessage(MessageCatalogue::serverReached());
 }
 
-FormServer::FormServer(Apply apply, QWidget *owner) : QWidget(owner, Qt::Window), m_apply(std::move(apply))
+FormServer::FormServer(ContestContext &context, Apply apply, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_context(context), m_apply(std::move(apply))
 {
     setObjectName(QStringLiteral("FormServer"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -90,18 +91,19 @@ FormServer::FormServer(Apply apply, QWidget *owner) : QWidget(owner, Qt::Window)
     layout->addSpacing(10);
     layout->addLayout(buttons);
 
-    const QString current = ContestSession::instance().serverUrl();
+    const QString current = m_context.session().serverUrl();
     (current.isEmpty() ? m_option1 : m_option2)->setChecked(true);
-    m_text1->setText(current.isEmpty() ? ContestSession::storedServerUrl() : ContestDatabase::displayUrl(current));
+    m_text1->setText(current.isEmpty() ? m_context.settings().read<ContestServerChoice>().url
+                                       : ContestDatabase::displayUrl(current));
     updateEnabled();
     ApplySelectedLanguage(this);
 }
 
-FormServer *FormServer::open(Apply apply, QWidget *owner)
+FormServer *FormServer::open(ContestContext &context, Apply apply, QWidget *owner)
 {
     static QPointer<FormServer> window;
     if (!window)
-        window = new FormServer(std::move(apply), owner);
+        window = new FormServer(context, std::move(apply), owner);
     window->show();
     window->raise();
     window->activateWindow();
@@ -144,7 +146,7 @@ void FormServer::save()
         showServerFailure(error);
         return;
     }
-    if (!ContestSession::storeServerUrl(url, &error)) {
+    if (!m_context.settings().write(ContestServerChoice{url}, &error)) {
         showServerFailure(error);
         return;
     }

@@ -3,6 +3,7 @@
 #include <functional>
 
 class ChameleonButton;
+class ContestContext;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -20,10 +21,11 @@ public:
     // returns false with the reason when that fails.
     using Apply = std::function<bool(const QString &url, QString *error)>;
 
-    FormServer(Apply apply, QWidget *owner = nullptr);
+    // The place in use and the one kept in brelog.ini come from `context`.
+    FormServer(ContestContext &context, Apply apply, QWidget *owner = nullptr);
 
     // Menu "Baza natjecanja": shows the window without blocking, creating it if needed.
-    static FormServer *open(Apply apply, QWidget *owner);
+    static FormServer *open(ContestContext &context, Apply apply, QWidget *owner);
 
     QString chosenUrl() const; // empty for the working file
     void checkConnection();    // "Provjeri vezu"
@@ -32,6 +34,7 @@ public:
 private:
     void updateEnabled();
 
+    ContestContext &m_context;
     Apply m_apply;
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;

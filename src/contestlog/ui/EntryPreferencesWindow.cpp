@@ -1,6 +1,7 @@
 #include "contestlog/ui/EntryPreferencesWindow.h"
 
 #include "contestlog/EntryPreferences.h"
+#include "platform/ProgramSettings.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
@@ -12,7 +13,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, Qt::Window)
+EntryPreferencesWindow::EntryPreferencesWindow(ProgramSettings &settings, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_settings(settings)
 {
     setObjectName(QStringLiteral("FormPreferences"));
     setWindowTitle(QStringLiteral("Postavke programa"));
@@ -22,7 +24,7 @@ EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, 
     root->setSpacing(14);
     m_check1 = new QCheckBox(QStringLiteral("Nakon spremanja: kursor u pozivni znak"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
-    m_check1->setChecked(EntryPreferences::load().focusCallAfterSave);
+    m_check1->setChecked(m_settings.read<EntryPreferences>().focusCallAfterSave);
     root->addWidget(m_check1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -40,11 +42,11 @@ EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, 
     setFixedSize(sizeHint());
 }
 
-EntryPreferencesWindow *EntryPreferencesWindow::open(QWidget *owner)
+EntryPreferencesWindow *EntryPreferencesWindow::open(ProgramSettings &settings, QWidget *owner)
 {
     static QPointer<EntryPreferencesWindow> window;
     if (!window)
-        window = new EntryPreferencesWindow(owner);
+        window = new EntryPreferencesWindow(settings, owner);
     window->show();
     window->raise();
     window->activateWindow();
@@ -55,7 +57,7 @@ void EntryPreferencesWindow::save()
 {
     EntryPreferences p;
     p.focusCallAfterSave = m_check1->isChecked();
-    if (!p.store()) {
+    if (!m_settings.write(p)) {
         showRelabelled(new MessageWindow(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini"))));
         return;
     }

@@ -8,14 +8,17 @@ class ChameleonButton;
 // the entry line, kept in brelog.ini. Check1 "Nakon spremanja: kursor u pozivni
 // znak"; chameleonButton1 "Spremi" stores and closes, chameleonButton2 "Odustani"
 // closes.
+class ProgramSettings;
+
 class EntryPreferencesWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit EntryPreferencesWindow(QWidget *owner = nullptr);
+    // The preferences are read from and stored into `settings` (brelog.ini).
+    explicit EntryPreferencesWindow(ProgramSettings &settings, QWidget *owner = nullptr);
 
     // Menu "Postavke programa": shows the window without blocking, creating it if needed.
-    static EntryPreferencesWindow *open(QWidget *owner);
+    static EntryPreferencesWindow *open(ProgramSettings &settings, QWidget *owner);
 
     QCheckBox *focusCallField() const { return m_check1; }
 
@@ -29,4 +32,5 @@ private:
     QCheckBox *m_check1 = nullptr;
     ChameleonButton *m_save = nullptr;
     ChameleonButton *m_cancel = nullptr;
+    ProgramSettings &m_settings;
 };

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-Form15::Form15(QWidget *owner) : QWidget(owner, Qt::Window)
+Form15::Form15(const ProgramFolder &folder, QWidget *owner) : QWidget(owner, Qt::Window), m_folder(folder)
 {
     setObjectName(QStringLiteral("Form15"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,10 +53,10 @@ Form15::Form15(QWidget *owner) : QWidget(owner, Qt::Window)
     m_text1->selectAll();
 }
 
-Form15 *Form15::open(QWidget *owner)
+Form15 *Form15::open(const ProgramFolder &folder, QWidget *owner)
 {
     static QPointer<Form15> window;
-    return showSingleWindow(window, [owner] { return new Form15(owner); });
+    return showSingleWindow(window, [&folder, owner] { return new Form15(folder, owner); });
 }
 
 int Form15::memoryIndexOf(const QString &text)
@@ -73,7 +73,7 @@ int Form15::memoryIndexOf(const QString &text)
 
 void Form15::save()
 {
-    frmBevitel *editor = frmBevitel::edit(memoryIndexOf(m_text1->text()), parentWidget() ? parentWidget() : this);
+    frmBevitel *editor = frmBevitel::edit(m_folder, memoryIndexOf(m_text1->text()), parentWidget() ? parentWidget() : this);
     if (!editor)
         return;
     hide();

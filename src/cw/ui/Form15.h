@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/ProgramFolder.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -9,9 +11,10 @@ class Form15 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form15(QWidget *owner = nullptr);
+    // The memories are those of `folder`.
+    explicit Form15(const ProgramFolder &folder, QWidget *owner = nullptr);
     // Shows the prompt without blocking, creating it if needed.
-    static Form15 *open(QWidget *owner);
+    static Form15 *open(const ProgramFolder &folder, QWidget *owner);
 
     // The memory index (0..8) a typed number stands for: its leading whole number
     // limited to 1..9, minus one; no number counts as 0 and so as memory 1.
@@ -25,5 +28,6 @@ signals:
     void memoryEdited();
 
 private:
+    ProgramFolder m_folder;
     QLineEdit *m_text1 = nullptr;
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/ProgramFolder.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -13,9 +15,9 @@ public:
     // caller; finished() tells when it closes. A missing memory file is created empty.
     // With no memory to edit (index < 0) it shows "Unesite tekst koji želite urediti!"
     // instead and returns nullptr.
-    static frmBevitel *edit(int index, QWidget *owner);
+    static frmBevitel *edit(const ProgramFolder &folder, int index, QWidget *owner);
 
-    frmBevitel(int index, QWidget *owner = nullptr);
+    frmBevitel(const ProgramFolder &folder, int index, QWidget *owner = nullptr);
     int memoryIndex() const { return m_index; }
 
     // "Spremi": writes the trimmed text and closes; a failing write is reported and the
@@ -23,6 +25,7 @@ public:
     void save();
 
 private:
+    ProgramFolder m_folder;
     int m_index;
     QLineEdit *m_text = nullptr;
 };

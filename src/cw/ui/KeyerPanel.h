@@ -1,5 +1,6 @@
 #pragma once
 #include "cw/Macros.h"
+#include "platform/ProgramFolder.h"
 
 #include <QWidget>
 #include <array>
@@ -41,7 +42,9 @@ class KeyerPanel : public QWidget
     Q_OBJECT
 public:
     // `macros` supplies the contest values for {MYCALL}, {CALL}, {NR}, {RST}, {MYLOC}.
-    KeyerPanel(std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent = nullptr);
+    // The memories are those of `folder`.
+    KeyerPanel(const ProgramFolder &folder, std::shared_ptr<RtsLine> line, MacroProvider macros,
+               QWidget *parent = nullptr);
     ~KeyerPanel() override;
 
     // F1..F9 send memories 1..9 and Esc stops sending, whatever control of `window` has
@@ -81,6 +84,7 @@ private:
     void openEditor(int index);
 
     std::unique_ptr<Keyer> m_keyer;
+    ProgramFolder m_folder;
     MacroProvider m_macros;
     int m_speedValue = 0;  // SpeedValue: kept when the speed choice is none of its texts
     int m_dashWeight = 3;  // DashWeight: kept when the weight field holds no usable number

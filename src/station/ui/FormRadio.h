@@ -17,19 +17,22 @@ class QRadioButton;
 //   Frame2 rotator: Option3 / Option4; Combo4, Combo5, Combo6, Text3, Text4;
 //     captions Label6..Label10.
 //   Label11 the hint on Hamlib; chameleonButton1 "Spremi", chameleonButton2 "Odustani".
+class ProgramSettings;
+
 class FormRadio : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormRadio(QWidget *owner = nullptr);
+    // The settings are read from and stored into `settings` (brelog.ini).
+    explicit FormRadio(ProgramSettings &settings, QWidget *owner = nullptr);
 
     // Menu "Radio i rotator": shows the window without blocking, creating it if needed.
-    static FormRadio *open(QWidget *owner);
+    static FormRadio *open(ProgramSettings &settings, QWidget *owner);
 
     void setSettings(const StationSettings &s);
     StationSettings settings() const;
     // "Spremi": writes `iniFile` (brelog.ini of the program folder unless a test names another).
-    void save(const QString &iniFile = StationSettings::defaultFile());
+    void save();
 
 signals:
     void settingsSaved(const StationSettings &settings);
@@ -57,4 +60,5 @@ private:
 
     Device m_rig;
     Device m_rotator;
+    ProgramSettings &m_settings;
 };

@@ -1,15 +1,14 @@
 #include "stats/ui/Form3.h"
 
-#include "contest/ContestSettingsStore.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "platform/ProgramFolder.h"
 #include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "stats/StatsLog.h"
 #include "stats/ui/DistanceChart.h"
+#include "stats/MapOutline.h"
 #include "stats/ui/MapPicture.h"
 #include "stats/ui/QsoMapView.h"
 #include "stats/ui/SquaresGrid.h"
@@ -47,14 +46,10 @@ QLabel *caption(const char *name, const char *text, QWidget *parent)
     return l;
 }
 
-QSqlDatabase database()
-{
-    return ContestSession::instance().database();
 }
 
-}
-
-Form3::Form3(Source source, QWidget *parent) : QWidget(parent, Qt::Window), m_source(std::move(source))
+Form3::Form3(ContestContext &context, Source source, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_source(std::move(source))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Statistika"));
@@ -64,7 +59,7 @@ Form3::Form3(Source source, QWidget *parent) : QWidget(parent, Qt::Window), m_so
     // Load, in the designed order.
     ApplySelectedLanguage(this);
     QString error;
-    Text12->setText(StatsFigures::countries(database(), m_source.band(), &error));
+    Text12->setText(StatsFigures::countries(m_context.database(), m_source.band(), &error));
     if (!error.isEmpty())
         reportReadFailure(error);
     ComputeOwnPosition();
@@ -80,11 +75,11 @@ Form3::~Form3()
     qApp->removeEventFilter(this);
 }
 
-Form3 *Form3::open(QWidget *owner, Source source)
+Form3 *Form3::open(QWidget *owner, ContestContext &context, Source source)
 {
     static QPointer<Form3> window;
     return showSingleWindow(window, [&] {
-        auto *w = new Form3(std::move(source), owner);
+        auto *w = new Form3(context, std::move(source), owner);
         if (owner)
             w->move(owner->frameGeometry().center() - w->rect().center());
         return w;
@@ -178,7 +173,7 @@ void Form3::build()
     m_views = new QStackedWidget(this);
     MSChart1 = new DistanceChart(m_views);
     usSatellitePlot1 = new UsSatellitePlot(m_views);
-    map = new QsoMapView(m_views);
+    map = new QsoMapView(MapOutline::defaultPath(m_context.folder()), m_views);
     grid = new SquaresGrid(m_views);
     for (QWidget *v : {static_cast<QWidget *>(MSChart1), static_cast<QWidget *>(usSatellitePlot1),
                        static_cast<QWidget *>(map), static_cast<QWidget *>(grid)})
@@ -196,7 +191,7 @@ void Form3::build()
 
 void Form3::ComputeOwnPosition()
 {
-    const MapGeometry::OwnPosition own = MapGeometry::ownPosition(ContestSettingsStore::instance().settings().lokator.trimmed());
+    const MapGeometry::OwnPosition own = MapGeometry::ownPosition(m_context.contestData().settings().lokator.trimmed());
     Text9 = own.latitude;
     Text10 = own.longitude;
     map->setOwnPosition(own);
@@ -204,14 +199,14 @@ void Form3::ComputeOwnPosition()
 
 void Form3::ShowDistanceStatistics()
 {
-    const StatsFigures::Figures f = StatsFigures::read(database(), m_source.band(), m_source.shown);
+    const StatsFigures::Figures f = StatsFigures::read(m_context.database(), m_source.band(), m_source.shown);
     Text1->setText(f.qsoCount);
     Text3->setText(f.longest);
     Text4->setText(f.shortest);
     Text5->setText(f.points);
     QVector<StatsLog::DistanceRow> rows;
     QString error = f.error;
-    if (!StatsLog::distances(database(), m_source.band(), rows, &error) || !f.error.isEmpty())
+    if (!StatsLog::distances(m_context.database(), m_source.band(), rows, &error) || !f.error.isEmpty())
         reportReadFailure(error);
     MSChart1->setRows(std::move(rows));
 }
@@ -220,7 +215,7 @@ void Form3::PlotBearings()
 {
     QVector<float> bearings;
     QString error;
-    if (!StatsLog::bearings(database(), m_source.band(), bearings, &error))
+    if (!StatsLog::bearings(m_context.database(), m_source.band(), bearings, &error))
         reportReadFailure(error);
     usSatellitePlot1->Reset();
     for (float b : std::as_const(bearings))
@@ -231,7 +226,7 @@ void Form3::DrawQsoMap()
 {
     QVector<StatsLog::PositionText> positions;
     QString error;
-    if (!StatsLog::positions(database(), m_source.band(), positions, &error))
+    if (!StatsLog::positions(m_context.database(), m_source.band(), positions, &error))
         reportReadFailure(error);
     map->setDots(StatsPictures::mapDots(positions));
 }
@@ -240,7 +235,7 @@ void Form3::ShowWorkedSquares()
 {
     QStringList locators;
     QString error;
-    if (!StatsLog::locators(database(), m_source.band(), locators, &error))
+    if (!StatsLog::locators(m_context.database(), m_source.band(), locators, &error))
         reportReadFailure(error);
     // Counted afresh from the whole log every time, so the number never goes stale.
     m_squares = WorkedSquares::count(locators);
@@ -293,14 +288,14 @@ QString Form3::savePicture()
         image = StatsPictures::bearingsPicture(usSatellitePlot1->points());
         break;
     case Kind::Map:
-        image = MapPicture::withDots(map->dots());
+        image = MapPicture::withDots(MapOutline::defaultPath(m_context.folder()), map->dots());
         break;
     case Kind::Squares:
         image = SquaresGrid::picture(m_squares);
         break;
     }
-    const StatsPictures::Saved s = StatsPictures::save(image, kind, ContestSettingsStore::instance().settings(),
-                                                       m_source.band(), ProgramFolder::path());
+    const StatsPictures::Saved s = StatsPictures::save(image, kind, m_context.contestData().settings(),
+                                                       m_source.band(), m_context.folder().path());
     const MessageContent m = s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error);
     if (MessageWindow *open = MessageWindow::find(m.objectName))
         open->close();

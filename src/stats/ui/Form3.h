@@ -22,6 +22,8 @@ class UsSatellitePlot;
 // QSOs (distance chart, bearing plot, map, worked squares). The figures and the chart
 // are taken when the window opens; the plot, the map and the squares read the log
 // each time their view is chosen.
+class ContestContext;
+
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -34,11 +36,12 @@ public:
         StatsFigures::ShownTotals shown;
     };
 
-    explicit Form3(Source source, QWidget *parent = nullptr);
+    // The log, the own locator and the picture folder come from `context`.
+    Form3(ContestContext &context, Source source, QWidget *parent = nullptr);
     ~Form3() override;
 
     // Opens the window (or brings the open one forward; it keeps its snapshot).
-    static Form3 *open(QWidget *owner, Source source);
+    static Form3 *open(QWidget *owner, ContestContext &context, Source source);
 
     void ShowDistanceStatistics();
     void PlotBearings();
@@ -88,6 +91,7 @@ private:
     void showReadout(const MapGeometry::Readout &r, bool withPath);
     void reportReadFailure(const QString &error);
 
+    ContestContext &m_context;
     Source m_source;
     QStackedWidget *m_views = nullptr;
     QList<QWidget *> m_squaresOnly;
