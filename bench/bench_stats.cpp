@@ -2,6 +2,7 @@
 // the window and the first draw of each view, median of several runs. With --keep DIR
 // the contest is left in DIR (a program folder); --count N logs N QSOs; --shots DIR
 // saves a picture of the window in each view.
+#include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/ContestSettingsStore.h"
@@ -140,6 +141,8 @@ int main(int argc, char *argv[])
         mapPicture = ms(t);
     }
 
+    TestPlatform platform;
+    Messages &messages = platform.platform().messages;
     QVector<double> opening, chart, plot, map, squares, total;
     for (int run = 0; run < runs; ++run) {
         ContestSettingsStore::instance().discard();
@@ -147,7 +150,7 @@ int main(int argc, char *argv[])
         QElapsedTimer all;
         all.start();
         t.start();
-        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}}, messages);
         w->show();
         QApplication::processEvents();
         opening << ms(t);
@@ -181,7 +184,7 @@ int main(int argc, char *argv[])
     if (const int shotsAt = int(args.indexOf(QStringLiteral("--shots"))); shotsAt >= 0 && shotsAt + 1 < args.size()) {
         const QString dir = args.at(shotsAt + 1);
         QDir().mkpath(dir);
-        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}}, messages);
         w->show();
         const std::pair<QRadioButton *, const char *> views[] = {
             {w->Option1, "distances"}, {w->Option2, "bearings"}, {w->Option3, "map"}, {w->Option4, "squares"}};

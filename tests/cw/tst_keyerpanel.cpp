@@ -106,10 +106,10 @@ void TestKeyerPanel::designNamesExistOnce()
         names << QStringLiteral("chameleonButton4(%1)").arg(i);
     for (const QString &n : names)
         QVERIFY2(f.window().findChildren<QWidget *>(n).size() == 1, qPrintable(n));
-    Form15 prompt;
+    Form15 prompt(f.testPlatform().platform().messages);
     for (const char *n : {"Label1", "Text1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(prompt.findChildren<QWidget *>(n).size(), 1);
-    frmBevitel editor(0);
+    frmBevitel editor(0, f.testPlatform().platform().messages);
     for (const char *n : {"txtBevitel", "Label1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(editor.findChildren<QWidget *>(n).size(), 1);
     Form16 wiring;
@@ -422,7 +422,8 @@ void TestKeyerPanel::promptOpensTheEditorAndClosesAfterIt()
 void TestKeyerPanel::editorWithoutMemoryAsksForOne()
 {
     TempProgramFolder folder(false);
-    QVERIFY(!frmBevitel::edit(-1, nullptr));
+    TestPlatform platform;
+    QVERIFY(!frmBevitel::edit(-1, platform.platform().messages, nullptr));
     MessageWindow *w = messageWindow(QStringLiteral("Form49"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Unesite tekst koji želite urediti!"));

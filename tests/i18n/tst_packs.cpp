@@ -117,13 +117,13 @@ const QList<WindowCase> &windows()
          [] {
              openContestDatabase();
              ContestSession::instance().open();
-             return new Form3({[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}});
+             return new Form3({[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}}, testPlatform().messages);
          }},
-        {"Form15", [] { return new Form15; }},
-        {"frmBevitel", [] { return new frmBevitel(0); }},
-        {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }); }},
-        {"FormPreferences", [] { return new EntryPreferencesWindow; }},
-        {"FormRadio", [] { return new FormRadio; }},
+        {"Form15", [] { return new Form15(testPlatform().messages); }},
+        {"frmBevitel", [] { return new frmBevitel(0, testPlatform().messages); }},
+        {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }, testPlatform().messages); }},
+        {"FormPreferences", [] { return new EntryPreferencesWindow(testPlatform().messages); }},
+        {"FormRadio", [] { return new FormRadio(testPlatform().messages); }},
     };
     // Every message window of the program, with its value lines left to the values.
     for (const MessageContent &m : MessageCatalogue::all())

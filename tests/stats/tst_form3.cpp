@@ -128,6 +128,7 @@ private:
     void addQsos(const QList<QsoEntry> &qsos);
 
     std::unique_ptr<TempProgramFolder> m_folder;
+    TestPlatform m_platform;
     std::unique_ptr<Form3> m_window;
 };
 
@@ -150,7 +151,7 @@ void TestForm3::cleanup()
 
 Form3 *TestForm3::openWindow(const QString &band, const StatsFigures::ShownTotals &shown)
 {
-    m_window = std::make_unique<Form3>(Form3::Source{[band] { return band; }, shown});
+    m_window = std::make_unique<Form3>(Form3::Source{[band] { return band; }, shown}, m_platform.platform().messages);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     return m_window.get();

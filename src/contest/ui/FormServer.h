@@ -3,6 +3,7 @@
 #include <functional>
 
 class ChameleonButton;
+class Messages;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -20,10 +21,10 @@ public:
     // returns false with the reason when that fails.
     using Apply = std::function<bool(const QString &url, QString *error)>;
 
-    FormServer(Apply apply, QWidget *owner = nullptr);
+    FormServer(Apply apply, Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Baza natjecanja": shows the window without blocking, creating it if needed.
-    static FormServer *open(Apply apply, QWidget *owner);
+    static FormServer *open(Apply apply, Messages &messages, QWidget *owner);
 
     QString chosenUrl() const; // empty for the working file
     void checkConnection();    // "Provjeri vezu"
@@ -31,15 +32,15 @@ public:
 
 private:
     void updateEnabled();
+    // Form55: the contest database could not be reached, with the reason.
+    void showServerFailure(const QString &reason);
+    // Form56: the contest database answered.
+    void showServerReached();
 
     Apply m_apply;
+    Messages &m_messages;
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     QLineEdit *m_text1 = nullptr;
     ChameleonButton *m_check = nullptr;
 };
-
-// Form55: the contest database could not be reached, with the reason.
-void showServerFailure(const QString &reason);
-// Form56: the contest database answered.
-void showServerReached();

@@ -4,15 +4,15 @@
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QVBoxLayout>
 
-EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, Qt::Window)
+EntryPreferencesWindow::EntryPreferencesWindow(Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_messages(messages)
 {
     setObjectName(QStringLiteral("FormPreferences"));
     setWindowTitle(QStringLiteral("Postavke programa"));
@@ -40,11 +40,11 @@ EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, 
     setFixedSize(sizeHint());
 }
 
-EntryPreferencesWindow *EntryPreferencesWindow::open(QWidget *owner)
+EntryPreferencesWindow *EntryPreferencesWindow::open(Messages &messages, QWidget *owner)
 {
     static QPointer<EntryPreferencesWindow> window;
     if (!window)
-        window = new EntryPreferencesWindow(owner);
+        window = new EntryPreferencesWindow(messages, owner);
     window->show();
     window->raise();
     window->activateWindow();
@@ -56,7 +56,7 @@ void EntryPreferencesWindow::save()
     EntryPreferences p;
     p.focusCallAfterSave = m_check1->isChecked();
     if (!p.store()) {
-        showRelabelled(new MessageWindow(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini"))));
+        m_messages.show(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini")));
         return;
     }
     emit stored();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+class Messages;
 class QLineEdit;
 
 // Memory editor "Unos teksta": the text of one memory in txtBevitel; "Spremi" writes it,
@@ -13,9 +14,9 @@ public:
     // caller; finished() tells when it closes. A missing memory file is created empty.
     // With no memory to edit (index < 0) it shows "Unesite tekst koji želite urediti!"
     // instead and returns nullptr.
-    static frmBevitel *edit(int index, QWidget *owner);
+    static frmBevitel *edit(int index, Messages &messages, QWidget *owner);
 
-    frmBevitel(int index, QWidget *owner = nullptr);
+    frmBevitel(int index, Messages &messages, QWidget *owner = nullptr);
     int memoryIndex() const { return m_index; }
 
     // "Spremi": writes the trimmed text and closes; a failing write is reported and the
@@ -24,5 +25,6 @@ public:
 
 private:
     int m_index;
+    Messages &m_messages;
     QLineEdit *m_text = nullptr;
 };

@@ -8,8 +8,8 @@
 #include "cw/ui/FrmBevitel.h"
 #include "platform/RtsLine.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -65,8 +65,8 @@ void KeyerLamp::paintEvent(QPaintEvent *)
     p.drawEllipse(QRectF(1.5, 1.5, width() - 3, height() - 3));
 }
 
-KeyerPanel::KeyerPanel(std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent)
-    : QWidget(parent), m_keyer(std::make_unique<Keyer>(std::move(line))), m_macros(std::move(macros))
+KeyerPanel::KeyerPanel(Platform &platform, std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_keyer(std::make_unique<Keyer>(std::move(line))), m_macros(std::move(macros))
 {
     setObjectName(QStringLiteral("keyerPanel"));
 
@@ -218,13 +218,13 @@ void KeyerPanel::StopSending()
 
 void KeyerPanel::showMemoryPrompt()
 {
-    Form15 *prompt = Form15::open(window());
+    Form15 *prompt = Form15::open(m_platform.messages, window());
     connect(prompt, &Form15::memoryEdited, this, &KeyerPanel::listfeltolt, Qt::UniqueConnection);
 }
 
 void KeyerPanel::openEditor(int index)
 {
-    if (frmBevitel *editor = frmBevitel::edit(index, window()))
+    if (frmBevitel *editor = frmBevitel::edit(index, m_platform.messages, window()))
         connect(editor, &QDialog::finished, this, &KeyerPanel::listfeltolt);
 }
 
@@ -261,6 +261,6 @@ void KeyerPanel::onFailed(const QString &reason)
 {
     m_pending = -1;
     shPort->setColourValue(KeyerLamp::Green);
-    showRelabelled(new MessageWindow(MessageCatalogue::cwPortCannotOpen(m_port + QStringLiteral(": ") + reason)));
+    m_platform.messages.show(MessageCatalogue::cwPortCannotOpen(m_port + QStringLiteral(": ") + reason));
     emit idle();
 }

@@ -7,6 +7,7 @@
 
 class ChameleonButton;
 class Keyer;
+struct Platform;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -40,8 +41,9 @@ class KeyerPanel : public QWidget
 {
     Q_OBJECT
 public:
-    // `macros` supplies the contest values for {MYCALL}, {CALL}, {NR}, {RST}, {MYLOC}.
-    KeyerPanel(std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent = nullptr);
+    // `macros` supplies the contest values for {MYCALL}, {CALL}, {NR}, {RST}, {MYLOC};
+    // its messages go to the platform's.
+    KeyerPanel(Platform &platform, std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent = nullptr);
     ~KeyerPanel() override;
 
     // F1..F9 send memories 1..9 and Esc stops sending, whatever control of `window` has
@@ -80,6 +82,7 @@ private:
     void onFailed(const QString &reason);
     void openEditor(int index);
 
+    Platform &m_platform;
     std::unique_ptr<Keyer> m_keyer;
     MacroProvider m_macros;
     int m_speedValue = 0;  // SpeedValue: kept when the speed choice is none of its texts

@@ -49,7 +49,7 @@ void Form1::connectCommands()
                 Qt::UniqueConnection);
     });
     on("radiorotator", [this] {
-        connect(FormRadio::open(this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
+        connect(FormRadio::open(m_platform.messages, this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
                 Qt::UniqueConnection);
     });
     on("frekv", [this] { FrequencyListWindow::open(this); });
@@ -69,7 +69,7 @@ void Form1::connectCommands()
             [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByLocator, *this, m_platform.messages, this); });
 
     on("programpostavke", [this] {
-        EntryPreferencesWindow *w = EntryPreferencesWindow::open(this);
+        EntryPreferencesWindow *w = EntryPreferencesWindow::open(m_platform.messages, this);
         connect(w, &EntryPreferencesWindow::stored, this, &Form1::applyEntryPreferences, Qt::UniqueConnection);
     });
 
@@ -80,7 +80,7 @@ void Form1::connectCommands()
     });
     on("bazanatjecanja", [this] {
         FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
-                         this);
+                         m_platform.messages, this);
     });
     connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
     m_files = new ContestFileCommands(this, m_platform, this);
@@ -108,7 +108,8 @@ void Form1::connectCommands()
     connect(m_entry.stati, &QAction::triggered, this, [this] {
         const BandTotals &t = m_session->totals();
         Form3::open(this, {[this] { return m_session->band(); },
-                           {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}});
+                           {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}},
+                    m_platform.messages);
     });
 }
 

@@ -4,9 +4,8 @@
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 #include "station/HamlibDaemon.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -57,7 +56,7 @@ QString modelNumber(const QString &text)
 
 }
 
-FormRadio::FormRadio(QWidget *owner) : QWidget(owner, Qt::Window)
+FormRadio::FormRadio(Messages &messages, QWidget *owner) : QWidget(owner, Qt::Window), m_messages(messages)
 {
     setObjectName(QStringLiteral("FormRadio"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -228,7 +227,7 @@ void FormRadio::save(const QString &iniFile)
     const StationSettings s = settings();
     QString error;
     if (!s.save(iniFile, &error)) {
-        showRelabelled(new MessageWindow(MessageCatalogue::stationSettingsNotStored(error)));
+        m_messages.show(MessageCatalogue::stationSettingsNotStored(error));
         return;
     }
     emit settingsSaved(s);
@@ -248,8 +247,8 @@ bool FormRadio::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-FormRadio *FormRadio::open(QWidget *owner)
+FormRadio *FormRadio::open(Messages &messages, QWidget *owner)
 {
     static QPointer<FormRadio> window;
-    return showSingleWindow(window, [owner] { return new FormRadio(owner); });
+    return showSingleWindow(window, [&messages, owner] { return new FormRadio(messages, owner); });
 }

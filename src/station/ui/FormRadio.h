@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class Messages;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -21,10 +22,10 @@ class FormRadio : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormRadio(QWidget *owner = nullptr);
+    explicit FormRadio(Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Radio i rotator": shows the window without blocking, creating it if needed.
-    static FormRadio *open(QWidget *owner);
+    static FormRadio *open(Messages &messages, QWidget *owner);
 
     void setSettings(const StationSettings &s);
     StationSettings settings() const;
@@ -55,6 +56,7 @@ private:
     static HamlibDeviceSettings readDevice(const Device &d);
     static void followChoice(Device &d);
 
+    Messages &m_messages;
     Device m_rig;
     Device m_rotator;
 };

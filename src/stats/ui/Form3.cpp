@@ -7,7 +7,6 @@
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/ProgramFolder.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 #include "stats/StatsLog.h"
 #include "stats/ui/DistanceChart.h"
 #include "stats/ui/MapPicture.h"
@@ -15,7 +14,7 @@
 #include "stats/ui/SquaresGrid.h"
 #include "stats/ui/StatsPictures.h"
 #include "stats/ui/UsSatellitePlot.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -54,7 +53,8 @@ QSqlDatabase database()
 
 }
 
-Form3::Form3(Source source, QWidget *parent) : QWidget(parent, Qt::Window), m_source(std::move(source))
+Form3::Form3(Source source, Messages &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_source(std::move(source)), m_messages(messages)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Statistika"));
@@ -80,11 +80,11 @@ Form3::~Form3()
     qApp->removeEventFilter(this);
 }
 
-Form3 *Form3::open(QWidget *owner, Source source)
+Form3 *Form3::open(QWidget *owner, Source source, Messages &messages)
 {
     static QPointer<Form3> window;
     return showSingleWindow(window, [&] {
-        auto *w = new Form3(std::move(source), owner);
+        auto *w = new Form3(std::move(source), messages, owner);
         if (owner)
             w->move(owner->frameGeometry().center() - w->rect().center());
         return w;
@@ -301,10 +301,7 @@ QString Form3::savePicture()
     }
     const StatsPictures::Saved s = StatsPictures::save(image, kind, ContestSettingsStore::instance().settings(),
                                                        m_source.band(), ProgramFolder::path());
-    const MessageContent m = s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    showRelabelled(new MessageWindow(m));
+    m_messages.show(s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error));
     return s.ok ? s.path : QString();
 }
 
@@ -320,10 +317,7 @@ void Form3::showReadout(const MapGeometry::Readout &r, bool withPath)
 
 void Form3::reportReadFailure(const QString &error)
 {
-    const MessageContent m = MessageCatalogue::qsosCannotBeRead(error);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    showRelabelled(new MessageWindow(m));
+    m_messages.show(MessageCatalogue::qsosCannotBeRead(error));
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

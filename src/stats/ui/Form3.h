@@ -9,6 +9,7 @@
 #include <functional>
 
 class ChameleonButton;
+class Messages;
 class DistanceChart;
 class QLabel;
 class QLineEdit;
@@ -34,11 +35,12 @@ public:
         StatsFigures::ShownTotals shown;
     };
 
-    explicit Form3(Source source, QWidget *parent = nullptr);
+    // Its messages (a picture saved, the QSOs unreadable) go to `messages`.
+    Form3(Source source, Messages &messages, QWidget *parent = nullptr);
     ~Form3() override;
 
     // Opens the window (or brings the open one forward; it keeps its snapshot).
-    static Form3 *open(QWidget *owner, Source source);
+    static Form3 *open(QWidget *owner, Source source, Messages &messages);
 
     void ShowDistanceStatistics();
     void PlotBearings();
@@ -89,6 +91,7 @@ private:
     void reportReadFailure(const QString &error);
 
     Source m_source;
+    Messages &m_messages;
     QStackedWidget *m_views = nullptr;
     QList<QWidget *> m_squaresOnly;
     QList<QWidget *> m_mapOnly;
