@@ -29,9 +29,8 @@ int main(int argc, char **argv)
 
     MainWindowFixture f({3}, TestSupport::sampleSettings(),
                         [&](TempProgramFolder &) { CwMemories::write(0, text); });
-    auto line = std::make_shared<FakeRtsLine>();
+    const std::shared_ptr<FakeRtsLine> line = f.testPlatform().rtsLines.line;
     KeyerPanel &panel = f.window().keyer();
-    panel.keyer().setLine(line);
     QLineEdit *call = f.window().entry().Text2;
     call->setFocus();
 

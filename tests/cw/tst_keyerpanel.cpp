@@ -76,13 +76,8 @@ private slots:
     void wiringWindowOpensFromTheMenu();
 
 private:
-    // The window's keyer on a fresh recording line.
-    std::shared_ptr<FakeRtsLine> fakeLine(MainWindowFixture &f)
-    {
-        auto line = std::make_shared<FakeRtsLine>();
-        f.window().keyer().keyer().setLine(line);
-        return line;
-    }
+    // The recording line the window's keyer got from the platform.
+    std::shared_ptr<FakeRtsLine> fakeLine(MainWindowFixture &f) { return f.testPlatform().rtsLines.line; }
     bool waitIdle(MainWindowFixture &f, int ms = 8000)
     {
         return QTest::qWaitFor([&] { return !f.window().keyer().keyer().isBusy(); }, ms);

@@ -65,8 +65,9 @@ void KeyerLamp::paintEvent(QPaintEvent *)
     p.drawEllipse(QRectF(1.5, 1.5, width() - 3, height() - 3));
 }
 
-KeyerPanel::KeyerPanel(Platform &platform, std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_keyer(std::make_unique<Keyer>(std::move(line))), m_macros(std::move(macros))
+KeyerPanel::KeyerPanel(Platform &platform, MacroProvider macros, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_keyer(std::make_unique<Keyer>(platform.rtsLines.create())),
+      m_macros(std::move(macros))
 {
     setObjectName(QStringLiteral("keyerPanel"));
 

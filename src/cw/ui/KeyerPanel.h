@@ -12,7 +12,6 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class RtsLine;
 
 // The lamp shPort: green (colour value 65280) while idle, red (255) while a message is
 // being sent.
@@ -42,8 +41,8 @@ class KeyerPanel : public QWidget
     Q_OBJECT
 public:
     // `macros` supplies the contest values for {MYCALL}, {CALL}, {NR}, {RST}, {MYLOC};
-    // its messages go to the platform's.
-    KeyerPanel(Platform &platform, std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent = nullptr);
+    // the keying line and the messages come from the platform.
+    KeyerPanel(Platform &platform, MacroProvider macros, QWidget *parent = nullptr);
     ~KeyerPanel() override;
 
     // F1..F9 send memories 1..9 and Esc stops sending, whatever control of `window` has

@@ -17,7 +17,6 @@
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
-#include "platform/RtsLine.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
@@ -221,7 +220,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     right->addLayout(m_keyerArea);
     // The keyer fills its macros from the contest data and the entry as they are when
     // a memory starts.
-    m_keyer = new KeyerPanel(m_platform, std::shared_ptr<RtsLine>(createSerialRtsLine()), [this] {
+    m_keyer = new KeyerPanel(m_platform, [this] {
         const ContestSettings &s = ContestSettingsStore::instance().settings();
         return MacroValues{s.pozivniZnak, m_session->currentCall(), m_session->serialToSend(),
                            m_session->sentReport(), s.lokator};
