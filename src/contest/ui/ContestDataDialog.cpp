@@ -404,7 +404,6 @@ void ContestDataDialog::onTabChanged(int index)
     const int s = index + 1;
     if (s < 1 || s > BandLabels::Count)
         return;
-    m_currentPanel = s;
     Text2 = QString::number(s);
     m_panels[s].Text5->setText(BandLabels::label(s));
     applyButtonRule();
@@ -502,7 +501,6 @@ void ContestDataDialog::ClearContestDialog()
     if (ContestDataDialog *dialog = openDialog) {
         dialog->Text2.clear(); // no band selected until the tab change below
         dialog->fillFromSettings();
-        dialog->m_currentPanel = 0;
         if (dialog->TabStrip1->currentIndex() != 0)
             dialog->TabStrip1->setCurrentIndex(0); // runs the tab change
         else

@@ -86,6 +86,5 @@ private:
     ChameleonButton *chameleonButton3 = nullptr; // Odustani
 
     QString Text2;          // the selected band number, "1" to "15"
-    int m_currentPanel = 0; // 0 until the first tab change
     bool m_syncing = false; // filling the fields from the record, not editing it
 };
