@@ -141,13 +141,29 @@ QsoRow LogStore::rowFromQuery(const QSqlQuery &q)
 
 bool LogStore::bandRows(const QString &band, QVector<QsoRow> &rows, QString *error) const
 {
+    return selectRows(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
+                          .arg(QLatin1String(kColumns), QLatin1String(kBandCondition)),
+                      {bandPattern(band)}, rows, error);
+}
+
+bool LogStore::bandRowsContaining(const QString &band, const char *column, const QString &text,
+                                  QVector<QsoRow> &rows, QString *error) const
+{
+    return selectRows(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 LIKE ? ESCAPE '\\' AND %3 ORDER BY %2, ID")
+                          .arg(QLatin1String(kColumns), QLatin1String(column), QLatin1String(kBandCondition)),
+                      {containsPattern(text), bandPattern(band)}, rows, error);
+}
+
+bool LogStore::selectRows(const QString &sql, const QVariantList &values, QVector<QsoRow> &rows,
+                          QString *error) const
+{
     rows.clear();
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!prepare(q, QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
-                        .arg(QLatin1String(kColumns), QLatin1String(kBandCondition)), error))
+    if (!prepare(q, sql, error))
         return false;
-    q.addBindValue(bandPattern(band));
+    for (const QVariant &v : values)
+        q.addBindValue(v);
     if (!q.exec()) {
         setError(error, SqliteDatabase::errorReason(q.lastError()));
         return false;
