@@ -1,5 +1,6 @@
 // The statistics window on a real contest database: figures, the four views, the
 // picture files and the command line that writes them.
+#include "BrelogCommandLine.h"
 #include "MainWindowFixture.h"
 #include "TestSupport.h"
 #include "contest/ContestSettingsStore.h"
@@ -25,7 +26,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -65,31 +65,9 @@ bool isLand(QRgb c)
     return dist(c, MapPicture::landColour()) < dist(c, MapPicture::seaColour());
 }
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runBrelog(const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the pictures are drawn off screen.
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"), args);
-    CliRun r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+// The pictures are drawn without a display of any kind.
+using CliRun = TestSupport::CommandLineRun;
+using TestSupport::runBrelog;
 
 }
 
