@@ -179,7 +179,7 @@ EntrySession::Outcome EntrySession::check(QsoEntry &e)
 }
 
 // ---------------------------------------------------------------------------------
-// Save, update, delete, cancel
+// Save, update, delete
 
 EntrySession::Outcome EntrySession::save()
 {
@@ -250,11 +250,6 @@ bool EntrySession::remove(QString *error)
     }
     afterChange();
     return true;
-}
-
-void EntrySession::cancel()
-{
-    reload();
 }
 
 void EntrySession::afterChange()
@@ -332,10 +327,7 @@ void EntrySession::resetEntry()
     m_loadedCall.clear();
     m_loadedDxccd.clear();
     m_editedId.reset();
-    const bool wasEditing = m_mode == Mode::Edit;
     m_mode = Mode::New;
-    if (wasEditing)
-        emit modeChanged(m_mode);
     emit entryReset();
     emit figuresChanged();
     emit draftChanged();
@@ -366,7 +358,6 @@ void EntrySession::loadForEditing(const QsoRow &r)
             *serial = threeDigits(v);
     }
     m_mode = Mode::Edit;
-    emit modeChanged(m_mode);
     if (m_hooks)
         m_hooks->qsoLoaded(m_draft.call);
     // The loaded QSO's own country, whatever was typed before it.

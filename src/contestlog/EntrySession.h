@@ -107,7 +107,6 @@ public:
     Outcome update();
     // Deletes the loaded QSO (nothing when none is loaded); false on a database failure.
     bool remove(QString *error = nullptr);
-    void cancel();
     // Selects a band: its rows are read and the entry starts afresh.
     bool changeBand(const QString &band, QString *error = nullptr);
     // Reads the band's rows again (the working file changed).
@@ -125,8 +124,7 @@ public:
 signals:
     // The program changed the draft (reset, load, report defaults): the fields follow.
     void draftChanged();
-    void modeChanged(EntrySession::Mode mode);
-    // The entry was made ready for a new QSO (after every change, a cancel, a band change).
+    // The entry was made ready for a new QSO (after every change, a reload, a band change).
     void entryReset();
     // The duplicate test ran; `warn` when the warning is to be shown.
     void duplicateChecked(bool warn);

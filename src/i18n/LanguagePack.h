@@ -50,7 +50,6 @@ public:
     // Replaces the contents with the pack at `path`. False when the file cannot be
     // read; the loader is then empty, so windows keep their designed texts.
     bool LoadLanguagePack(const QString &path);
-    bool CarregaPacotedeLinguagem(const QString &path) { return LoadLanguagePack(path); }
 
     // Replaces the contents with the pack held in `text`.
     void loadFromText(const QString &text);
@@ -58,10 +57,6 @@ public:
     // Names of the files in `folder` matching the wildcard `pattern`, joined by "|";
     // empty when the folder does not exist or nothing matches.
     static QString EnumLanguagePacks(const QString &folder, const QString &pattern);
-    static QString EnumeraPacotesdeLinguagem(const QString &folder, const QString &pattern)
-    {
-        return EnumLanguagePacks(folder, pattern);
-    }
 
     QString path() const { return m_path; }
     const QList<LanguagePackForm> &forms() const { return m_forms; }

@@ -1,4 +1,5 @@
 // New contest, contest copies and opening a copy, on a temporary program folder.
+#include "StoredRows.h"
 #include "TestPlatform.h"
 #include "TestSupport.h"
 
@@ -31,18 +32,7 @@ namespace {
 // Rows of `table` in the file at `path`, read through a connection of the test's own.
 int countRows(const QString &path, const QString &table)
 {
-    QString error;
-    QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-count"), &error, false);
-    if (!db.isValid())
-        return -1;
-    int n = -1;
-    {
-        QSqlQuery q(db);
-        if (q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && q.next())
-            n = q.value(0).toInt();
-    }
-    SqliteDatabase::close(db);
-    return n;
+    return TestSupport::storedCount(path, table);
 }
 
 bool addQsos(QSqlDatabase db, int count, const QString &prefix = QStringLiteral("9A"))

@@ -1,4 +1,5 @@
 // Several PCs logging into one contest on a PostgreSQL server of the test's own.
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 #include "PgTestServer.h"
 #include "TestPlatform.h"
@@ -48,12 +49,7 @@ struct OtherPc
 
 QStringList column(QSqlDatabase db, const QString &expression)
 {
-    QStringList out;
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(expression));
-    while (q.next())
-        out << q.value(0).toString().trimmed();
-    return out;
+    return TestSupport::storedRows(db, expression);
 }
 
 }

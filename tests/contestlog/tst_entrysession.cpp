@@ -1,4 +1,5 @@
 // The entry line's rules without any widget: the session as the main window drives it.
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/CallInfoHooks.h"
@@ -7,8 +8,6 @@
 #include "geo/Locator.h"
 
 #include <QSignalSpy>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 namespace {
@@ -97,18 +96,9 @@ void TestEntrySession::type(const QString &call, const QString &serialReceived, 
 
 QStringList TestEntrySession::stored(const QString &extraColumns) const
 {
-    const QString columns = QStringLiteral("Call, NrS, QRB, Dupla, Loc")
-                            + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
-    QStringList out;
-    QSqlQuery q(m_folder->context().database());
-    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(columns));
-    while (q.next()) {
-        QStringList parts;
-        for (int i = 0; i < q.record().count(); ++i)
-            parts << q.value(i).toString().trimmed();
-        out << parts.join(u'|');
-    }
-    return out;
+    return TestSupport::storedRows(m_folder->context().database(),
+                                   QStringLiteral("Call, NrS, QRB, Dupla, Loc")
+                                       + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns));
 }
 
 void TestEntrySession::saveStoresEntryAndStartsAfresh()

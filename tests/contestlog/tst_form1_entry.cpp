@@ -1,3 +1,4 @@
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 #include "contest/ContestContext.h"
 #include "contestlog/LogStore.h"
@@ -686,17 +687,8 @@ void TestForm1Entry::downArrowReachesKnownStations()
 void TestForm1Entry::knownStationIsWrittenAfterTheReset()
 {
     auto storedStations = [](const QString &path) {
-        QString error;
-        QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-stations"), &error, false);
-        QStringList calls;
-        {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("SELECT trim(pozivni) || '/' || trim(lokator) FROM evidencija ORDER BY ID"));
-            while (q.next())
-                calls << q.value(0).toString();
-        }
-        SqliteDatabase::close(db);
-        return calls;
+        return TestSupport::storedRows(path, QStringLiteral("trim(pozivni) || '/' || trim(lokator)"),
+                                       QStringLiteral("evidencija"));
     };
     MainWindowFixture f;
     EntryLine &e = f.window().entry();

@@ -76,13 +76,8 @@ private slots:
     void wiringWindowOpensFromTheMenu();
 
 private:
-    // The window's keyer on a fresh recording line.
-    std::shared_ptr<FakeRtsLine> fakeLine(MainWindowFixture &f)
-    {
-        auto line = std::make_shared<FakeRtsLine>();
-        f.window().keyer().keyer().setLine(line);
-        return line;
-    }
+    // The recording line the window's keyer got from the platform.
+    std::shared_ptr<FakeRtsLine> fakeLine(MainWindowFixture &f) { return f.testPlatform().rtsLines.line; }
     bool waitIdle(MainWindowFixture &f, int ms = 8000)
     {
         return QTest::qWaitFor([&] { return !f.window().keyer().keyer().isBusy(); }, ms);
@@ -106,10 +101,10 @@ void TestKeyerPanel::designNamesExistOnce()
         names << QStringLiteral("chameleonButton4(%1)").arg(i);
     for (const QString &n : names)
         QVERIFY2(f.window().findChildren<QWidget *>(n).size() == 1, qPrintable(n));
-    Form15 prompt(f.folder().programFolder());
+    Form15 prompt(f.folder().programFolder(), f.testPlatform().platform().messages);
     for (const char *n : {"Label1", "Text1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(prompt.findChildren<QWidget *>(n).size(), 1);
-    frmBevitel editor(f.folder().programFolder(), 0);
+    frmBevitel editor(f.folder().programFolder(), 0, f.testPlatform().platform().messages);
     for (const char *n : {"txtBevitel", "Label1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(editor.findChildren<QWidget *>(n).size(), 1);
     Form16 wiring;
@@ -422,7 +417,8 @@ void TestKeyerPanel::promptOpensTheEditorAndClosesAfterIt()
 void TestKeyerPanel::editorWithoutMemoryAsksForOne()
 {
     TempProgramFolder folder(false);
-    QVERIFY(!frmBevitel::edit(folder.programFolder(), -1, nullptr));
+    TestPlatform platform;
+    QVERIFY(!frmBevitel::edit(folder.programFolder(), -1, platform.platform().messages, nullptr));
     MessageWindow *w = messageWindow(QStringLiteral("Form49"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Unesite tekst koji želite urediti!"));

@@ -124,13 +124,19 @@ const QList<WindowCase> &windows()
          [] {
              openContestDatabase();
              testContext().session().open();
-             return new Form3(testContext(), {[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}});
+             return new Form3(testContext(), {[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}},
+                              testPlatform().messages);
          }},
-        {"Form15", [] { return new Form15(testContext().folder()); }},
-        {"frmBevitel", [] { return new frmBevitel(testContext().folder(), 0); }},
-        {"FormServer", [] { return new FormServer(testContext(), [](const QString &, QString *) { return true; }); }},
-        {"FormPreferences", [] { return new EntryPreferencesWindow(testContext().settings()); }},
-        {"FormRadio", [] { return new FormRadio(testContext().settings()); }},
+        {"Form15", [] { return new Form15(testContext().folder(), testPlatform().messages); }},
+        {"frmBevitel", [] { return new frmBevitel(testContext().folder(), 0, testPlatform().messages); }},
+        {"FormServer",
+         [] {
+             return new FormServer(testContext(), [](const QString &, QString *) { return true; },
+                                   testPlatform().messages);
+         }},
+        {"FormPreferences",
+         [] { return new EntryPreferencesWindow(testContext().settings(), testPlatform().messages); }},
+        {"FormRadio", [] { return new FormRadio(testContext().settings(), testPlatform().messages); }},
     };
     // Every message window of the program, with its value lines left to the values.
     for (const MessageContent &m : MessageCatalogue::all())

@@ -1,5 +1,6 @@
 // The statistics window on a real contest database: figures, the four views, the
 // picture files and the command line that writes them.
+#include "BrelogCommandLine.h"
 #include "MainWindowFixture.h"
 #include "TestSupport.h"
 #include "contest/ContestSettingsStore.h"
@@ -26,7 +27,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -66,31 +66,9 @@ bool isLand(QRgb c)
     return dist(c, MapPicture::landColour()) < dist(c, MapPicture::seaColour());
 }
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runBrelog(const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the pictures are drawn off screen.
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"), args);
-    CliRun r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+// The pictures are drawn without a display of any kind.
+using CliRun = TestSupport::CommandLineRun;
+using TestSupport::runBrelog;
 
 }
 
@@ -129,6 +107,7 @@ private:
     void addQsos(const QList<QsoEntry> &qsos);
 
     std::unique_ptr<TempProgramFolder> m_folder;
+    TestPlatform m_platform;
     std::unique_ptr<Form3> m_window;
 };
 
@@ -148,7 +127,8 @@ void TestForm3::cleanup()
 
 Form3 *TestForm3::openWindow(const QString &band, const StatsFigures::ShownTotals &shown)
 {
-    m_window = std::make_unique<Form3>(m_folder->context(), Form3::Source{[band] { return band; }, shown});
+    m_window = std::make_unique<Form3>(m_folder->context(), Form3::Source{[band] { return band; }, shown},
+                                       m_platform.platform().messages);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     return m_window.get();

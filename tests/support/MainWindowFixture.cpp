@@ -1,3 +1,4 @@
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 
 #include "contest/ContestContext.h"
@@ -6,8 +7,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSettings &settings,
@@ -55,23 +54,12 @@ void MainWindowFixture::typeQso(const QString &call, const QString &serialReceiv
 
 QStringList MainWindowFixture::storedRows(const QString &extraColumns) const
 {
-    QStringList out;
-    QSqlQuery q(m_folder->context().database());
-    const QString cols = QStringLiteral("Call, NrS, QRB, Bearing, Dupla, Loc") +
-                         (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
-    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(cols));
-    while (q.next()) {
-        QStringList parts;
-        for (int i = 0; i < q.record().count(); ++i)
-            parts << q.value(i).toString().trimmed();
-        out << parts.join(QLatin1Char('|'));
-    }
-    return out;
+    return TestSupport::storedRows(m_folder->context().database(),
+                                   QStringLiteral("Call, NrS, QRB, Bearing, Dupla, Loc")
+                                       + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns));
 }
 
 int MainWindowFixture::storedCount() const
 {
-    QSqlQuery q(m_folder->context().database());
-    q.exec(QStringLiteral("SELECT COUNT(*) FROM takmicenje"));
-    return q.next() ? q.value(0).toInt() : -1;
+    return TestSupport::storedCount(m_folder->context().database());
 }

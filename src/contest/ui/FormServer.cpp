@@ -5,8 +5,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -29,18 +28,18 @@ QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 
 }
 
-void showServerFailure(const QString &reason)
+void FormServer::showServerFailure(const QString &reason)
 {
-    showRelabelled(new MessageWindow(MessageCatalogue::serverNotReached(reason)));
+    m_messages.show(MessageCatalogue::serverNotReached(reason));
 }
 
-void showServerReached()
+void FormServer::showServerReached()
 {
-    showRelabelledMessage(MessageCatalogue::serverReached());
+    m_messages.show(MessageCatalogue::serverReached());
 }
 
-FormServer::FormServer(ContestContext &context, Apply apply, QWidget *owner)
-    : QWidget(owner, Qt::Window), m_context(context), m_apply(std::move(apply))
+FormServer::FormServer(ContestContext &context, Apply apply, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_context(context), m_apply(std::move(apply)), m_messages(messages)
 {
     setObjectName(QStringLiteral("FormServer"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,11 +98,11 @@ FormServer::FormServer(ContestContext &context, Apply apply, QWidget *owner)
     ApplySelectedLanguage(this);
 }
 
-FormServer *FormServer::open(ContestContext &context, Apply apply, QWidget *owner)
+FormServer *FormServer::open(ContestContext &context, Apply apply, Messages &messages, QWidget *owner)
 {
     static QPointer<FormServer> window;
     if (!window)
-        window = new FormServer(context, std::move(apply), owner);
+        window = new FormServer(context, std::move(apply), messages, owner);
     window->show();
     window->raise();
     window->activateWindow();

@@ -4,6 +4,7 @@
 
 class ChameleonButton;
 class ContestContext;
+class Messages;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -22,10 +23,10 @@ public:
     using Apply = std::function<bool(const QString &url, QString *error)>;
 
     // The place in use and the one kept in brelog.ini come from `context`.
-    FormServer(ContestContext &context, Apply apply, QWidget *owner = nullptr);
+    FormServer(ContestContext &context, Apply apply, Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Baza natjecanja": shows the window without blocking, creating it if needed.
-    static FormServer *open(ContestContext &context, Apply apply, QWidget *owner);
+    static FormServer *open(ContestContext &context, Apply apply, Messages &messages, QWidget *owner);
 
     QString chosenUrl() const; // empty for the working file
     void checkConnection();    // "Provjeri vezu"
@@ -33,16 +34,16 @@ public:
 
 private:
     void updateEnabled();
+    // Form55: the contest database could not be reached, with the reason.
+    void showServerFailure(const QString &reason);
+    // Form56: the contest database answered.
+    void showServerReached();
 
     ContestContext &m_context;
     Apply m_apply;
+    Messages &m_messages;
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     QLineEdit *m_text1 = nullptr;
     ChameleonButton *m_check = nullptr;
 };
-
-// Form55: the contest database could not be reached, with the reason.
-void showServerFailure(const QString &reason);
-// Form56: the contest database answered.
-void showServerReached();

@@ -5,16 +5,15 @@
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QVBoxLayout>
 
-EntryPreferencesWindow::EntryPreferencesWindow(ProgramSettings &settings, QWidget *owner)
-    : QWidget(owner, Qt::Window), m_settings(settings)
+EntryPreferencesWindow::EntryPreferencesWindow(ProgramSettings &settings, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_messages(messages), m_settings(settings)
 {
     setObjectName(QStringLiteral("FormPreferences"));
     setWindowTitle(QStringLiteral("Postavke programa"));
@@ -42,11 +41,11 @@ EntryPreferencesWindow::EntryPreferencesWindow(ProgramSettings &settings, QWidge
     setFixedSize(sizeHint());
 }
 
-EntryPreferencesWindow *EntryPreferencesWindow::open(ProgramSettings &settings, QWidget *owner)
+EntryPreferencesWindow *EntryPreferencesWindow::open(ProgramSettings &settings, Messages &messages, QWidget *owner)
 {
     static QPointer<EntryPreferencesWindow> window;
     if (!window)
-        window = new EntryPreferencesWindow(settings, owner);
+        window = new EntryPreferencesWindow(settings, messages, owner);
     window->show();
     window->raise();
     window->activateWindow();
@@ -58,7 +57,7 @@ void EntryPreferencesWindow::save()
     EntryPreferences p;
     p.focusCallAfterSave = m_check1->isChecked();
     if (!m_settings.write(p)) {
-        showRelabelled(new MessageWindow(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini"))));
+        m_messages.show(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini")));
         return;
     }
     emit stored();

@@ -3,6 +3,7 @@
 
 class QCheckBox;
 class ChameleonButton;
+class Messages;
 
 // "Postavke programa" (objectName FormPreferences): the operator's own choices for
 // the entry line, kept in brelog.ini. Check1 "Nakon spremanja: kursor u pozivni
@@ -15,10 +16,10 @@ class EntryPreferencesWindow : public QWidget
     Q_OBJECT
 public:
     // The preferences are read from and stored into `settings` (brelog.ini).
-    explicit EntryPreferencesWindow(ProgramSettings &settings, QWidget *owner = nullptr);
+    EntryPreferencesWindow(ProgramSettings &settings, Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Postavke programa": shows the window without blocking, creating it if needed.
-    static EntryPreferencesWindow *open(ProgramSettings &settings, QWidget *owner);
+    static EntryPreferencesWindow *open(ProgramSettings &settings, Messages &messages, QWidget *owner);
 
     QCheckBox *focusCallField() const { return m_check1; }
 
@@ -29,6 +30,7 @@ signals:
 private:
     void save();
 
+    Messages &m_messages;
     QCheckBox *m_check1 = nullptr;
     ChameleonButton *m_save = nullptr;
     ChameleonButton *m_cancel = nullptr;

@@ -16,7 +16,6 @@
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
-#include "platform/RtsLine.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
@@ -221,7 +220,7 @@ Form1::Form1(Platform &platform, ContestContext &context, QWidget *parent)
     right->addLayout(m_keyerArea);
     // The keyer fills its macros from the contest data and the entry as they are when
     // a memory starts.
-    m_keyer = new KeyerPanel(m_context.folder(), std::shared_ptr<RtsLine>(createSerialRtsLine()), [this] {
+    m_keyer = new KeyerPanel(m_context.folder(), m_platform, [this] {
         const ContestSettings &s = m_context.contestData().settings();
         return MacroValues{s.pozivniZnak, m_session->currentCall(), m_session->serialToSend(),
                            m_session->sentReport(), s.lokator};
@@ -673,9 +672,9 @@ void Form1::connectStation()
             m_radioFollower->forget();
     });
     connect(&radio, &HamlibLink::daemonFailed, this,
-            [](const QString &text) { StationMessages::showDaemonFailure(false, text); });
+            [this](const QString &text) { StationMessages::showDaemonFailure(m_platform.messages, false, text); });
     connect(&m_station->rotator(), &HamlibLink::daemonFailed, this,
-            [](const QString &text) { StationMessages::showDaemonFailure(true, text); });
+            [this](const QString &text) { StationMessages::showDaemonFailure(m_platform.messages, true, text); });
     connect(action(QStringLiteral("okreniantenu")), &QAction::triggered, this, &Form1::turnAntenna);
     connect(m_turnButton, &QPushButton::clicked, this, &Form1::turnAntenna);
     applyStationSettings();
@@ -690,12 +689,13 @@ void Form1::applyStationSettings()
 
 void Form1::turnAntennaToBearing(double bearing)
 {
-    StationMessages::showTurnResult(m_station->turnToBearing(bearing));
+    StationMessages::showTurnResult(m_platform.messages, m_station->turnToBearing(bearing));
 }
 
 void Form1::turnAntenna()
 {
     StationMessages::showTurnResult(
+        m_platform.messages,
         m_station->turnToLocator(m_context.contestData().settings().lokator, m_session->draft().locator));
 }
 

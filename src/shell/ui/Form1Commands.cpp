@@ -48,7 +48,8 @@ void Form1::connectCommands()
                 Qt::UniqueConnection);
     });
     on("radiorotator", [this] {
-        connect(FormRadio::open(m_context.settings(), this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
+        connect(FormRadio::open(m_context.settings(), m_platform.messages, this), &FormRadio::settingsSaved, this,
+                &Form1::applyStationSettings,
                 Qt::UniqueConnection);
     });
     on("frekv", [this] { FrequencyListWindow::open(this); });
@@ -68,7 +69,7 @@ void Form1::connectCommands()
             [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByLocator, *this, m_platform.messages, this); });
 
     on("programpostavke", [this] {
-        EntryPreferencesWindow *w = EntryPreferencesWindow::open(m_context.settings(), this);
+        EntryPreferencesWindow *w = EntryPreferencesWindow::open(m_context.settings(), m_platform.messages, this);
         connect(w, &EntryPreferencesWindow::stored, this, &Form1::applyEntryPreferences, Qt::UniqueConnection);
     });
 
@@ -79,7 +80,8 @@ void Form1::connectCommands()
     });
     on("bazanatjecanja", [this] {
         FormServer::open(
-            m_context, [this](const QString &url, QString *error) { return switchContestDatabase(url, error); }, this);
+            m_context, [this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
+            m_platform.messages, this);
     });
     connect(&m_context.session(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
     m_files = new ContestFileCommands(this, m_platform, m_context, this);
@@ -106,8 +108,10 @@ void Form1::connectCommands()
     // and the totals the entry session keeps.
     connect(m_entry.stati, &QAction::triggered, this, [this] {
         const BandTotals &t = m_session->totals();
-        Form3::open(this, m_context, {[this] { return m_session->band(); },
-                           {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}});
+        Form3::open(this, m_context,
+                    {[this] { return m_session->band(); },
+                     {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}},
+                    m_platform.messages);
     });
 }
 

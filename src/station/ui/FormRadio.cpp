@@ -6,9 +6,8 @@
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 #include "station/HamlibDaemon.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -59,7 +58,8 @@ QString modelNumber(const QString &text)
 
 }
 
-FormRadio::FormRadio(ProgramSettings &settings, QWidget *owner) : QWidget(owner, Qt::Window), m_settings(settings)
+FormRadio::FormRadio(ProgramSettings &settings, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_messages(messages), m_settings(settings)
 {
     setObjectName(QStringLiteral("FormRadio"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -230,7 +230,7 @@ void FormRadio::save()
     const StationSettings s = settings();
     QString error;
     if (!m_settings.write(s, &error)) {
-        showRelabelled(new MessageWindow(MessageCatalogue::stationSettingsNotStored(error)));
+        m_messages.show(MessageCatalogue::stationSettingsNotStored(error));
         return;
     }
     emit settingsSaved(s);
@@ -250,8 +250,8 @@ bool FormRadio::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-FormRadio *FormRadio::open(ProgramSettings &settings, QWidget *owner)
+FormRadio *FormRadio::open(ProgramSettings &settings, Messages &messages, QWidget *owner)
 {
     static QPointer<FormRadio> window;
-    return showSingleWindow(window, [&settings, owner] { return new FormRadio(settings, owner); });
+    return showSingleWindow(window, [&settings, &messages, owner] { return new FormRadio(settings, messages, owner); });
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class Messages;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -23,11 +24,12 @@ class FormRadio : public QWidget
 {
     Q_OBJECT
 public:
-    // The settings are read from and stored into `settings` (brelog.ini).
-    explicit FormRadio(ProgramSettings &settings, QWidget *owner = nullptr);
+    // The settings are read from and stored into `settings` (brelog.ini); messages go
+    // to `messages`.
+    FormRadio(ProgramSettings &settings, Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Radio i rotator": shows the window without blocking, creating it if needed.
-    static FormRadio *open(ProgramSettings &settings, QWidget *owner);
+    static FormRadio *open(ProgramSettings &settings, Messages &messages, QWidget *owner);
 
     void setSettings(const StationSettings &s);
     StationSettings settings() const;
@@ -58,6 +60,7 @@ private:
     static HamlibDeviceSettings readDevice(const Device &d);
     static void followChoice(Device &d);
 
+    Messages &m_messages;
     Device m_rig;
     Device m_rotator;
     ProgramSettings &m_settings;

@@ -5,7 +5,6 @@
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 #include "stats/StatsLog.h"
 #include "stats/ui/DistanceChart.h"
 #include "stats/MapOutline.h"
@@ -14,7 +13,7 @@
 #include "stats/ui/SquaresGrid.h"
 #include "stats/ui/StatsPictures.h"
 #include "stats/ui/UsSatellitePlot.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -48,8 +47,8 @@ QLabel *caption(const char *name, const char *text, QWidget *parent)
 
 }
 
-Form3::Form3(ContestContext &context, Source source, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_context(context), m_source(std::move(source))
+Form3::Form3(ContestContext &context, Source source, Messages &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_source(std::move(source)), m_messages(messages)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Statistika"));
@@ -75,11 +74,11 @@ Form3::~Form3()
     qApp->removeEventFilter(this);
 }
 
-Form3 *Form3::open(QWidget *owner, ContestContext &context, Source source)
+Form3 *Form3::open(QWidget *owner, ContestContext &context, Source source, Messages &messages)
 {
     static QPointer<Form3> window;
     return showSingleWindow(window, [&] {
-        auto *w = new Form3(context, std::move(source), owner);
+        auto *w = new Form3(context, std::move(source), messages, owner);
         if (owner)
             w->move(owner->frameGeometry().center() - w->rect().center());
         return w;
@@ -296,10 +295,7 @@ QString Form3::savePicture()
     }
     const StatsPictures::Saved s = StatsPictures::save(image, kind, m_context.contestData().settings(),
                                                        m_source.band(), m_context.folder().path());
-    const MessageContent m = s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    showRelabelled(new MessageWindow(m));
+    m_messages.show(s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error));
     return s.ok ? s.path : QString();
 }
 
@@ -315,10 +311,7 @@ void Form3::showReadout(const MapGeometry::Readout &r, bool withPath)
 
 void Form3::reportReadFailure(const QString &error)
 {
-    const MessageContent m = MessageCatalogue::qsosCannotBeRead(error);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    showRelabelled(new MessageWindow(m));
+    m_messages.show(MessageCatalogue::qsosCannotBeRead(error));
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

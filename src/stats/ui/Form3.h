@@ -9,6 +9,7 @@
 #include <functional>
 
 class ChameleonButton;
+class Messages;
 class DistanceChart;
 class QLabel;
 class QLineEdit;
@@ -36,12 +37,13 @@ public:
         StatsFigures::ShownTotals shown;
     };
 
-    // The log, the own locator and the picture folder come from `context`.
-    Form3(ContestContext &context, Source source, QWidget *parent = nullptr);
+    // The log, the own locator and the picture folder come from `context`; its messages
+    // (a picture saved, the QSOs unreadable) go to `messages`.
+    Form3(ContestContext &context, Source source, Messages &messages, QWidget *parent = nullptr);
     ~Form3() override;
 
     // Opens the window (or brings the open one forward; it keeps its snapshot).
-    static Form3 *open(QWidget *owner, ContestContext &context, Source source);
+    static Form3 *open(QWidget *owner, ContestContext &context, Source source, Messages &messages);
 
     void ShowDistanceStatistics();
     void PlotBearings();
@@ -93,6 +95,7 @@ private:
 
     ContestContext &m_context;
     Source m_source;
+    Messages &m_messages;
     QStackedWidget *m_views = nullptr;
     QList<QWidget *> m_squaresOnly;
     QList<QWidget *> m_mapOnly;
