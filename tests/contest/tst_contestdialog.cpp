@@ -1,5 +1,4 @@
 // The contest data dialog ContestDataDialog on a real contest database in a temporary program folder.
-#include "FakeRtsLine.h"
 #include "MainWindowFixture.h"
 #include "TestPlatform.h"
 #include "TestSupport.h"
@@ -126,9 +125,7 @@ private slots:
             CwMemories::write(folder.programFolder(), 0, QStringLiteral("de {MYLOC}"));
         });
         ContestContext &context = f.folder().context();
-        auto line = std::make_shared<FakeRtsLine>();
-        KeyerPanel &keyer = f.window().keyer();
-        keyer.keyer().setLine(line);
+        KeyerPanel &keyer = f.window().keyer(); // keys the test platform's recording line
         auto keyed = [&] {
             QTest::mouseClick(keyer.chameleonButton4[0], Qt::LeftButton);
             QTest::qWaitFor([&] { return !keyer.keyer().isBusy(); }, 8000);
