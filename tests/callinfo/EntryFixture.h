@@ -19,14 +19,15 @@ struct EntryFixture
 {
     QWidget window;
     EntryLine entry;
-    // The folder of the test program, as the program's own folder is of the program.
-    ContestContext context{ProgramFolder::executableFolder()};
+    ContestContext context;
     EntrySession session{context};
     BandLogModel &band = session.log();
     bool editing = false; // a logged QSO is loaded: the edit set of the lookup
     CallInfoController *callInfo = nullptr;
 
-    EntryFixture()
+    // The databases are those of `folder`; by default the folder of the test program,
+    // as the program's own folder is of the program.
+    explicit EntryFixture(const QString &folder = ProgramFolder::executableFolder()) : context(folder)
     {
         auto *layout = new QVBoxLayout(&window);
         auto line = [&](const char *name) {

@@ -162,7 +162,7 @@ private slots:
     void startListsEveryStationAndRemembersTheFirst()
     {
         fill(m_path, {{"S51A", "JN76TO"}, {"9A1AA", "JN75AB"}});
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.callInfo->start();
         QCOMPARE(listed(f.entry.DataGrid2->model()), (QStringList{"9A1AA |JN75AB ", "S51A |JN76TO "}));
         QCOMPARE(f.entry.Text31, QStringLiteral("2"));
@@ -173,7 +173,7 @@ private slots:
     void typingNarrowsAndNoMatchKeepsTheList()
     {
         fill(m_path, {{"S51A", "JN76TO"}, {"S52B", "JN76AA"}, {"9A1AA", "JN75AB"}});
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.callInfo->start();
         QTest::keyClicks(f.entry.Text2, QStringLiteral("S51"));
         QCOMPARE(listed(f.entry.DataGrid2->model()), QStringList{"S51A |JN76TO "});
@@ -199,7 +199,7 @@ private slots:
         QFETCH(QString, locator);
         QFETCH(int, rowsAfter);
         fill(m_path, {{"S51A", "JN76TO"}, {"9A/S51", "JN75AA"}});
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.callInfo->start();
         f.entry.Text2->setText(call);
         f.entry.Text8->setText(locator);
@@ -214,7 +214,7 @@ private slots:
 
     void savedStationIsStoredTrimmedWithOneBlank()
     {
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.callInfo->start();
         f.entry.Text2->setText(QStringLiteral("YU1AA"));
         f.entry.Text28 = QStringLiteral(" YU1AA  ");
@@ -250,7 +250,7 @@ private slots:
         QFETCH(QString, call);
         QFETCH(QStringList, after);
         fill(m_path, {{"S51A", "JN76TO"}, {"9A1AA", "JN75AB"}, {"9A/S51A", "JN75CD"}});
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.callInfo->start();
         f.editing = true;
         f.entry.Text2->setText(typed);
@@ -266,7 +266,7 @@ private slots:
     void pickingARowEmitsTrimmedCallAndLocator()
     {
         fill(m_path, {{"S51A", "JN76TO"}, {"9A1AA", "JN75AB"}});
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.window.show();
         f.callInfo->start();
         QSignalSpy picked(f.callInfo, &CallInfoController::stationPicked);
@@ -287,7 +287,7 @@ private slots:
         // A station added while the list shows a search result keeps the list on the
         // same stations, not on the positions they had before.
         fill(m_path, {{"S51A", "JN76TO"}, {"S52B", "JN76AA"}});
-        EntryFixture f;
+        EntryFixture f(m_dir.path());
         f.callInfo->start();
         f.entry.Text2->setText(QStringLiteral("S52"));
         f.entry.Text28 = QStringLiteral("9A1AA");

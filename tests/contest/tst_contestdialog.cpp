@@ -144,6 +144,12 @@ private slots:
             return {};
         };
         auto qrbOfLastRow = [&] { return f.storedRows().constLast().section(QLatin1Char('|'), 2, 2); };
+        auto typeQso = [&](const QString &call, const QString &serial) {
+            // The operator goes back to the main window with the dialog still open.
+            f.window().activateWindow();
+            QApplication::setActiveWindow(&f.window());
+            f.typeQso(call, serial, QStringLiteral("JN86CD")); // typed whole over the offered letters
+        };
 
         f.window().action(QStringLiteral("osobnepostavke"))->trigger();
         m_dialog = ContestDataDialog::openInstance();
@@ -154,7 +160,7 @@ private slots:
         QTest::keyClicks(own, QStringLiteral("JO65AB"));
         QCOMPARE(own->text(), QStringLiteral("JO65AB"));
 
-        f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
+        typeQso(QStringLiteral("S51A"), QStringLiteral("1"));
         QCOMPARE(qrbOfLastRow(), QStringLiteral("121")); // from the stored JN85AB
         QCOMPARE(keyed(), QStringLiteral("de jn85ab"));
         QCOMPARE(exportedOwnLocator(), QStringLiteral("JN85AB"));
@@ -162,7 +168,7 @@ private slots:
         QTest::mouseClick(button(2), Qt::LeftButton); // "Izmjeni" stores the band's row
         QTRY_VERIFY(!m_dialog);
         QCOMPARE(context.contestData().settings().lokator, QStringLiteral("JO65AB"));
-        f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
+        typeQso(QStringLiteral("S52B"), QStringLiteral("2"));
         QCOMPARE(qrbOfLastRow(), QStringLiteral("1034"));
         QCOMPARE(keyed(), QStringLiteral("de jo65ab"));
         QCOMPARE(exportedOwnLocator(), QStringLiteral("JO65AB"));

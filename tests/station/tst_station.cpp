@@ -72,7 +72,7 @@ struct StationWindow
         settings.bands[9].mode = QStringLiteral("FM");
         fixture = std::make_unique<MainWindowFixture>(QList<int>{4, 9}, settings, [this](TempProgramFolder &folder) {
             StationSettings s{external(rig.port()), external(rot.port())};
-            s.save(folder.file(QStringLiteral("brelog.ini")));
+            folder.context().settings().write(s);
         });
         return true;
     }
@@ -382,7 +382,7 @@ void TestStation::daemonStartedByBrelogAndItsFailureReported()
     MainWindowFixture f({4}, TestSupport::sampleSettings(), [&](TempProgramFolder &folder) {
         StationSettings s;
         s.rig = own;
-        s.save(folder.file(QStringLiteral("brelog.ini")));
+        folder.context().settings().write(s);
     });
     QTRY_VERIFY_WITH_TIMEOUT(MessageWindow::find(QStringLiteral("Form51")), 5000);
     QVERIFY(MessageWindow::find(QStringLiteral("Form51"))->text().contains(QLatin1String("Unknown rig num")));

@@ -417,7 +417,7 @@ void TestStats::mapDataLoadsAndCoversTheArea()
 {
     MapOutline outline;
     QString error;
-    QVERIFY2(outline.load(MapOutline::defaultPath(), &error), qPrintable(error));
+    QVERIFY2(outline.load(MapOutline::defaultPath(m_folder->programFolder()), &error), qPrintable(error));
     QVERIFY(outline.land.size() > 50);
     QVERIFY(!outline.borders.isEmpty());
     QRectF bounds;
