@@ -54,7 +54,7 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
         // Only the shipped data folders and files; the executables and databases of
         // the source folder are not part of another program folder.
         for (const QString &sub : {QStringLiteral("jezik"), QStringLiteral("cw"), QStringLiteral("zvukovi"),
-                                   QStringLiteral("help")}) {
+                                   QStringLiteral("help"), QStringLiteral("map")}) {
             QDirIterator it(source.filePath(sub), QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString f = it.next();

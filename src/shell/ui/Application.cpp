@@ -6,6 +6,7 @@
 #include "controls/ui/MessageWindow.h"
 #include "controls/ui/Style.h"
 #include "export/ExportCli.h"
+#include "platform/InstallLayout.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "shell/ProgramFiles.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -50,6 +52,8 @@ struct Options
     QCommandLineOption importStations{QStringLiteral("import-stations"),
                                       QStringLiteral("Add the stations of the EDI logs FILE... to the known-stations "
                                                      "database, print a summary and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Print the program's name and version and exit.")};
 };
 
 void setUp(QCommandLineParser &parser, Options &o)
@@ -57,7 +61,7 @@ void setUp(QCommandLineParser &parser, Options &o)
     parser.setApplicationDescription(
         QStringLiteral("Brelog, a contest logger for the VHF, UHF and microwave bands."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption(o.version);
     parser.addOption(o.folder);
     parser.addOption(o.exportFormat);
     parser.addOption(o.band);
@@ -81,17 +85,19 @@ bool isCommandLineOnly(int argc, char *argv[])
 
 bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles, QString *error)
 {
-    if (parser.isSet(o.folder)) {
-        const QString dir = parser.value(o.folder);
-        if (!QDir().mkpath(dir)) {
-            *error = QStringLiteral("cannot create the program folder %1").arg(dir);
-            return false;
-        }
-        ProgramFolder::setPath(dir);
+    // Without --folder, a build tree is its own program folder and an installed program
+    // uses the user's data folder, laid out from the shipped files.
+    const InstallLayout layout =
+        InstallLayout::detect(QCoreApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment());
+    const QString dir = parser.isSet(o.folder) ? parser.value(o.folder) : layout.defaultProgramFolder;
+    if (!QDir().mkpath(dir)) {
+        *error = QStringLiteral("cannot create the program folder %1").arg(dir);
+        return false;
     }
+    ProgramFolder::setPath(dir);
     if (!createFiles)
         return true;
-    return ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), ProgramFolder::path(), error);
+    return ProgramFiles::ensureShippedFiles(layout.shippedData, ProgramFolder::path(), error);
 }
 
 bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
@@ -207,12 +213,16 @@ int runApplication(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(cli ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("brelog"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRELOG_VERSION));
 
     QCommandLineParser parser;
     Options o;
     setUp(parser, o);
     parser.process(*app);
+    if (parser.isSet(o.version)) {
+        std::printf("Brelog %s\n", BRELOG_VERSION);
+        return 0;
+    }
 
     if (parser.isSet(o.exportFormat)) {
         if (!prepareFolder(parser, o, false))
