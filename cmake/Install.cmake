@@ -12,7 +12,7 @@ install(FILES ${BRELOG_BIN_DIR}/znakovi.mdb ${BRELOG_BIN_DIR}/evidencija.mdb DES
 
 set(BRELOG_DIST ${CMAKE_SOURCE_DIR}/dist)
 install(FILES ${BRELOG_DIST}/brelog.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${BRELOG_DIST}/brelog.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${BRELOG_DIST}/org.brelog.Brelog.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${BRELOG_DIST}/brelog.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${BRELOG_DIST}/icons/brelog.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 24 32 48 64 128 256)

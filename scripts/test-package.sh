@@ -64,7 +64,7 @@ esac
 
 # Desktop integration where Debian expects it.
 desktop-file-validate /usr/share/applications/brelog.desktop && pass "desktop file validates" || fail "desktop-file-validate"
-appstreamcli validate --no-net /usr/share/metainfo/brelog.metainfo.xml && pass "metainfo validates" || fail "appstreamcli validate"
+appstreamcli validate --no-net /usr/share/metainfo/org.brelog.Brelog.metainfo.xml && pass "metainfo validates" || fail "appstreamcli validate"
 for s in scalable/apps/brelog.svg 16x16/apps/brelog.png 48x48/apps/brelog.png 256x256/apps/brelog.png; do
   [ -f "/usr/share/icons/hicolor/$s" ] || fail "icon $s missing"
 done
