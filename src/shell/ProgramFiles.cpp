@@ -80,7 +80,14 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
             const QString part = prefixes + QStringLiteral(".part");
             QFile::remove(part);
             if (QFile::copy(shippedPrefixes, part)) {
-                QFile(part).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QFile copy(part);
+                copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                // The copy carries the shipped file's date, so that a later shipped file
+                // replaces it even when its date is older than the moment of copying (a
+                // package's files carry the date of its release, not of its install).
+                if (copy.open(QIODevice::ReadWrite))
+                    copy.setFileTime(QFileInfo(shippedPrefixes).lastModified(), QFileDevice::FileModificationTime);
+                copy.close();
                 if (!SafeFile::replace(part, prefixes, nullptr))
                     QFile::remove(part);
             }
