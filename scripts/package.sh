@@ -38,7 +38,7 @@ if command -v ccache >/dev/null 2>&1; then
   CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
   export CCACHE_DIR CCACHE_BASEDIR="$src"
 fi
-(cd "$src" && DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" \
+(cd "$src" && DEB_BUILD_OPTIONS="parallel=$(nproc) terse ${DEB_BUILD_OPTIONS:-}" \
    dpkg-buildpackage -b -us -uc >&2)
 
 arch=$(dpkg --print-architecture)

@@ -25,7 +25,7 @@ done
 
 cleanup() {
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y brelog >/dev/null 2>&1 || true
-  rm -rf "${home:-}"
+  rm -rf "${home:-}" "${BRELOG_PACKAGE_DIR:-${TMPDIR:-/tmp}/brelog-package}"
 }
 trap cleanup EXIT
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "$deb" >/dev/null
