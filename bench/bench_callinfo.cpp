@@ -6,12 +6,13 @@
 //
 //   bench_callinfo [--smoke]
 
+#include "support/BenchFigures.h"
 #include "callinfo/KnownStations.h"
 #include "callinfo/PrefixTables.h"
 #include "callinfo/ui/CallInfoController.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
-#include "platform/ProgramFolder.h"
+#include "contest/ContestContext.h"
 #include "platform/SqliteDatabase.h"
 
 #include <QApplication>
@@ -79,18 +80,6 @@ bool writeStations(const QString &path, int count, QRandomGenerator &rng)
     return ok;
 }
 
-struct Figures
-{
-    double median = 0, p99 = 0, max = 0;
-};
-
-Figures figures(QVector<qint64> ns)
-{
-    std::sort(ns.begin(), ns.end());
-    auto at = [&](double q) { return ns.at(std::min<qsizetype>(ns.size() - 1, qsizetype(q * ns.size()))) / 1e6; };
-    return {at(0.5), at(0.99), ns.last() / 1e6};
-}
-
 }
 
 int main(int argc, char *argv[])
@@ -103,7 +92,7 @@ int main(int argc, char *argv[])
     const int callsToType = smoke ? 10 : 120;
 
     QTemporaryDir dir;
-    ProgramFolder::setPath(dir.path());
+    ContestContext context(dir.path());
     QFile::copy(QStringLiteral(BRELOG_BIN_DIR "/znakovi.mdb"), dir.filePath(QStringLiteral("znakovi.mdb")));
     QRandomGenerator rng(20230502);
     QElapsedTimer setup;
@@ -119,7 +108,7 @@ int main(int argc, char *argv[])
     }
 
     // The band: the first QSO of each country carries its name, the others "-".
-    EntrySession session;
+    EntrySession session(context);
     BandLogModel &band = session.log();
     {
         QVector<QsoRow> rows;
@@ -166,7 +155,7 @@ int main(int argc, char *argv[])
     session.setSerialSent(entry.Text4->text());
     QLineEdit *floor = add(new QLineEdit, "floor");
 
-    CallInfoController callInfo(entry);
+    CallInfoController callInfo(context.folder(), entry);
     callInfo.setPrefixTables(tables);
     // Per step of the handler, for the breakdown.
     QVector<qint64> stepLookup, stepDxcc, stepStations;
@@ -238,8 +227,9 @@ int main(int argc, char *argv[])
         searchOnly.append(t.nsecsElapsed());
         Q_UNUSED(r);
     }
-    const Figures so = figures(searchOnly);
-    const Figures h = figures(handler), p = figures(withPaint), b = figures(bare);
+    const BenchFigures so = benchFigures(searchOnly, 1e6);
+    const BenchFigures h = benchFigures(handler, 1e6), p = benchFigures(withPaint, 1e6),
+                       b = benchFigures(bare, 1e6);
     std::printf("bench_callinfo%s: %d prefix rows, %d countries, %d known stations, %d QSOs on the band, "
                 "%d keystrokes (setup %.0f ms)\n",
                 smoke ? " (smoke)" : "", int(tables->prefixes().size()), int(tables->countries().size()),
@@ -250,12 +240,13 @@ int main(int argc, char *argv[])
                 p.max);
     std::printf("  bare QLineEdit keystroke (floor)    : median %.3f ms  p99 %.3f ms  max %.3f ms\n", b.median, b.p99,
                 b.max);
-    const Figures sl = figures(stepLookup), sd = figures(stepDxcc), ss = figures(stepStations);
+    const BenchFigures sl = benchFigures(stepLookup, 1e6), sd = benchFigures(stepDxcc, 1e6),
+                       ss = benchFigures(stepStations, 1e6);
     std::printf("    LookupPrefix                      : median %.3f ms  p99 %.3f ms\n", sl.median, sl.p99);
     std::printf("    CheckNewDxcc                      : median %.3f ms  p99 %.3f ms\n", sd.median, sd.p99);
     std::printf("    FindKnownStations + list model    : median %.3f ms  p99 %.3f ms\n", ss.median, ss.p99);
     std::printf("      of which the search alone         : median %.3f ms  p99 %.3f ms\n", so.median, so.p99);
-    const Figures em = figures(emptying);
+    const BenchFigures em = benchFigures(emptying, 1e6);
     std::printf("  emptying the call field (all listed): median %.3f ms  p99 %.3f ms\n", em.median, em.p99);
     std::printf("  ratio to the floor (with repaint)   : median %.1fx  p99 %.1fx\n", p.median / b.median,
                 p.p99 / b.p99);

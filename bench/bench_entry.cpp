@@ -6,6 +6,7 @@
 // list), (b) Enter to saved-and-reset, (c) the same keystroke into a bare QLineEdit,
 // and (d) the floor of a save: one bare SQLite INSERT and COMMIT with the program's
 // pragmas on the same disk, each measured in the same run.
+#include "support/BenchFigures.h"
 #include "MainWindowFixture.h"
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
@@ -27,23 +28,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Stats
-{
-    double median = 0;
-    double p99 = 0;
-};
-
-Stats stats(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    Stats s;
-    if (v.empty())
-        return s;
-    s.median = v[v.size() / 2];
-    s.p99 = v[std::min(v.size() - 1, size_t(double(v.size()) * 0.99))];
-    return s;
-}
 
 double keystroke(QWidget *w, QChar c)
 {
@@ -132,9 +116,8 @@ private:
     QSqlQuery m_insert;
 };
 
-void fillLog(int bandQsos, int otherQsos)
+void fillLog(QSqlDatabase db, int bandQsos, int otherQsos)
 {
-    QSqlDatabase db = ContestSession::instance().database();
     db.transaction();
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO takmicenje (Time, Call, RSTs, NrS, Mode, RSTr, NrR, Loc, QRB, Bearing, "
@@ -174,7 +157,7 @@ int main(int argc, char *argv[])
     MainWindowFixture f({3, 4, 5}, TestSupport::sampleSettings(), [stations](TempProgramFolder &folder) {
         fillStations(folder.file(QStringLiteral("evidencija.mdb")), stations);
     });
-    fillLog(bandQsos, smoke ? 50 : 500);
+    fillLog(f.folder().context().database(), bandQsos, smoke ? 50 : 500);
     Form1 &w = f.window();
     EntryLine &e = w.entry();
     e.Combo2->setCurrentIndex(e.Combo2->findText(QStringLiteral("432 MHz")));
@@ -246,7 +229,8 @@ int main(int argc, char *argv[])
 
     floor.reset();
 
-    const Stats fl = stats(floorTimes), ca = stats(callTimes), sv = stats(saveTimes), fs = stats(floorSaves);
+    const BenchFigures fl = benchFigures(floorTimes), ca = benchFigures(callTimes), sv = benchFigures(saveTimes),
+                       fs = benchFigures(floorSaves);
     std::printf("(c) bare QLineEdit keystroke: median %.3f ms, p99 %.3f ms (%zu keys)\n", fl.median, fl.p99,
                 floorTimes.size());
     std::printf("(a) call field keystroke:     median %.3f ms, p99 %.3f ms (%zu keys)\n", ca.median, ca.p99,
@@ -259,7 +243,7 @@ int main(int argc, char *argv[])
                 fs.median, fs.p99, floorSaves.size());
     std::printf("    ratio to floor: median %.1fx, p99 %.1fx (target: p99 <= 2x the floor's p99)\n",
                 sv.median / fs.median, sv.p99 / fs.p99);
-    const Stats af = stats(afterTimes);
+    const BenchFigures af = benchFigures(afterTimes);
     std::printf("(e) events right after the reset (known-station write, repaint): median %.3f ms, p99 %.3f ms\n",
                 af.median, af.p99);
     return 0;

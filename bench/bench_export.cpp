@@ -1,5 +1,6 @@
 // Exporting a full band (32,766 QSOs) as EDI and ADIF, set against reading the
 // same rows from the contest database. Prints medians and the export/read ratios.
+#include "support/BenchFigures.h"
 #include "TestSupport.h"
 
 #include "contest/BandLabels.h"
@@ -44,12 +45,6 @@ bool fill(QSqlDatabase db, const QString &band, int count, int firstSerial)
         }
     }
     return db.commit();
-}
-
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0 : v.at(v.size() / 2);
 }
 
 }
@@ -108,7 +103,7 @@ int main(int argc, char *argv[])
                 }
             }
         }
-        const double r = median(read), e = median(edi), a = median(adif);
+        const double r = benchMedian(read), e = benchMedian(edi), a = benchMedian(adif);
         std::printf("band of %d QSOs (+%d on other bands), %d run(s), medians:\n", bandSize,
                     bandSize / 10 + bandSize / 20, runs);
         std::printf("  read rows (LogStore::bandRows)  %8.1f ms\n", r);

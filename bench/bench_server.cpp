@@ -3,6 +3,7 @@
 // contest.mdb (SQLite), in the same run, with both engines syncing every commit to
 // disk. The server is one of the benchmark's own (as the tests start it); without the
 // server programs the server half is skipped with a message.
+#include "support/BenchFigures.h"
 #include "PgTestServer.h"
 #include "TestSupport.h"
 
@@ -18,22 +19,8 @@
 
 namespace {
 
-struct Figures
-{
-    double median = 0;
-    double p90 = 0;
-};
-
-Figures figures(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    if (v.isEmpty())
-        return {};
-    return {v.at(v.size() / 2), v.at(qMin<qsizetype>(v.size() - 1, v.size() * 9 / 10))};
-}
-
 // `prefill` QSOs on the band first, then `runs` timed saves.
-bool measure(QSqlDatabase db, int prefill, int runs, Figures &out)
+bool measure(QSqlDatabase db, int prefill, int runs, BenchFigures &out)
 {
     LogStore store(db);
     const QString band = QStringLiteral("144 MHz");
@@ -55,7 +42,7 @@ bool measure(QSqlDatabase db, int prefill, int runs, Figures &out)
         }
         ms << t.nsecsElapsed() / 1e6;
     }
-    out = figures(ms);
+    out = benchFigures(ms);
     return true;
 }
 
@@ -76,7 +63,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QSqlDatabase local = ContestDatabase::open(file, &error);
-    Figures sqlite;
+    BenchFigures sqlite;
     const bool sqliteOk = local.isValid() && measure(local, prefill, runs, sqlite);
     ContestDatabase::close(local);
     if (!sqliteOk)
@@ -102,7 +89,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot open the server database: %s\n", qPrintable(error));
         return 1;
     }
-    Figures pg;
+    BenchFigures pg;
     const bool pgOk = measure(shared, prefill, runs, pg);
     ContestDatabase::close(shared);
     if (!pgOk)

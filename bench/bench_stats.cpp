@@ -2,6 +2,8 @@
 // the window and the first draw of each view, median of several runs. With --keep DIR
 // the contest is left in DIR (a program folder); --count N logs N QSOs; --shots DIR
 // saves a picture of the window in each view.
+#include "support/BenchFigures.h"
+#include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/ContestSettingsStore.h"
@@ -83,12 +85,6 @@ bool fill(QSqlDatabase db, const QString &band, int count, const QString &own)
     return db.commit();
 }
 
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0 : v.at(v.size() / 2);
-}
-
 double ms(QElapsedTimer &t)
 {
     return t.nsecsElapsed() / 1e6;
@@ -124,7 +120,8 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    if (!ContestSession::instance().open(&error)) {
+    ContestContext &context = folder.context();
+    if (!context.session().open(&error)) {
         std::fprintf(stderr, "cannot open the contest: %s\n", qPrintable(error));
         return 1;
     }
@@ -135,19 +132,21 @@ int main(int argc, char *argv[])
         MapOutline outline;
         QElapsedTimer t;
         t.start();
-        outline.load(MapOutline::defaultPath());
+        outline.load(MapOutline::defaultPath(context.folder()));
         const QImage picture = MapPicture::draw(outline);
         mapPicture = ms(t);
     }
 
+    TestPlatform platform;
+    Messages &messages = platform.platform().messages;
     QVector<double> opening, chart, plot, map, squares, total;
     for (int run = 0; run < runs; ++run) {
-        ContestSettingsStore::instance().discard();
         QElapsedTimer t;
         QElapsedTimer all;
         all.start();
         t.start();
-        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        auto *w = new Form3(context, {[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}},
+                            messages);
         w->show();
         QApplication::processEvents();
         opening << ms(t);
@@ -167,21 +166,23 @@ int main(int argc, char *argv[])
         delete w;
     }
     std::printf("statistics window, %d QSOs on the band, median of %d runs (ms):\n", bandSize, runs);
-    std::printf("  open (figures, chart data, first paint)  %8.1f\n", median(opening));
-    std::printf("  distance chart repaint                   %8.1f\n", median(chart));
-    std::printf("  bearing plot view, first draw            %8.1f\n", median(plot));
-    std::printf("  map view, first draw                     %8.1f\n", median(map));
-    std::printf("  squares view, first draw                 %8.1f\n", median(squares));
-    std::printf("  all of it                                %8.1f\n", median(total));
+    std::printf("  open (figures, chart data, first paint)  %8.1f\n", benchMedian(opening));
+    std::printf("  distance chart repaint                   %8.1f\n", benchMedian(chart));
+    std::printf("  bearing plot view, first draw            %8.1f\n", benchMedian(plot));
+    std::printf("  map view, first draw                     %8.1f\n", benchMedian(map));
+    std::printf("  squares view, first draw                 %8.1f\n", benchMedian(squares));
+    std::printf("  all of it                                %8.1f\n", benchMedian(total));
     std::printf("  map picture, drawn once per run          %8.1f\n", mapPicture);
-    const double worst = std::max({median(opening), median(chart), median(plot), median(map), median(squares)});
+    const double worst = std::max(
+        {benchMedian(opening), benchMedian(chart), benchMedian(plot), benchMedian(map), benchMedian(squares)});
     std::printf("  slowest step %.1f ms (target under 300 ms)\n", worst);
 
     // --shots DIR: the window in each view, as the operator sees it.
     if (const int shotsAt = int(args.indexOf(QStringLiteral("--shots"))); shotsAt >= 0 && shotsAt + 1 < args.size()) {
         const QString dir = args.at(shotsAt + 1);
         QDir().mkpath(dir);
-        auto *w = new Form3({[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}});
+        auto *w = new Form3(context, {[] { return QStringLiteral("144 MHz"); }, {QString::number(bandSize), "900", "1"}},
+                            messages);
         w->show();
         const std::pair<QRadioButton *, const char *> views[] = {
             {w->Option1, "distances"}, {w->Option2, "bearings"}, {w->Option3, "map"}, {w->Option4, "squares"}};
@@ -193,7 +194,7 @@ int main(int argc, char *argv[])
         }
         delete w;
     }
-    ContestSession::instance().close();
+    context.session().close();
     if (keepAt >= 0 && keepAt + 1 < args.size()) {
         const QString dir = args.at(keepAt + 1);
         QDir().mkpath(dir);

@@ -8,7 +8,7 @@
 
 namespace StationImportCli {
 
-int run(const QStringList &files)
+int run(const ProgramFolder &folder, const QStringList &files)
 {
     if (files.isEmpty()) {
         std::fprintf(stderr, "brelog: --import-stations needs one or more EDI files\n");
@@ -16,7 +16,7 @@ int run(const QStringList &files)
     }
     KnownStations store;
     QString error;
-    if (!store.open(ProgramFolder::file(QStringLiteral("evidencija.mdb")), &error)) {
+    if (!store.open(folder.file(QStringLiteral("evidencija.mdb")), &error)) {
         std::fprintf(stderr, "brelog: cannot open the known-stations database: %s\n", qPrintable(error));
         return 1;
     }

@@ -178,6 +178,54 @@ bool lockBand(QSqlDatabase db, const QString &band, QString *error)
     return true;
 }
 
+bool checkNewQso(QSqlDatabase db, const QString &band, const QString &bandCondition, const QString &bandPattern,
+                 const QString &call, qint64 serial, std::optional<CommittedBand> &committed, QString *error)
+{
+    committed.reset();
+    if (engine(db) != Engine::Postgres)
+        return true;
+    if (!lockBand(db, band, error))
+        return false;
+    // One pass over the band, holding its lock: the totals without the new row, the
+    // highest serial, and what the serial and the call meet among the committed rows.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB), MAX(NrS), "
+                                  "SUM(CASE WHEN NrS = ? THEN 1 ELSE 0 END), "
+                                  "SUM(CASE WHEN TRIM(Call) = ? THEN 1 ELSE 0 END), "
+                                  "SUM(CASE WHEN TRIM(Call) = ? AND NrS = ? THEN 1 ELSE 0 END) "
+                                  "FROM takmicenje WHERE %1")
+                       .arg(bandCondition))) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        return false;
+    }
+    q.addBindValue(serial);
+    q.addBindValue(call);
+    q.addBindValue(call);
+    q.addBindValue(serial);
+    q.addBindValue(bandPattern);
+    if (!q.exec() || !q.next()) {
+        setError(error, SqliteDatabase::errorReason(q.lastError()));
+        return false;
+    }
+    CommittedBand c;
+    c.count = q.value(0).toLongLong();
+    c.points = q.value(1).toLongLong();
+    c.odx = q.value(2).toLongLong();
+    const qint64 highestSerial = q.value(3).toLongLong();
+    const bool serialTaken = q.value(4).toLongLong() > 0;
+    const qint64 sameCall = q.value(5).toLongLong();
+    const qint64 sameCallSameSerial = q.value(6).toLongLong();
+    q.finish();
+    // A serial another PC has stored on the band meanwhile is never stored twice.
+    c.serial = serialTaken ? highestSerial + 1 : serial;
+    // The entry line's duplicate test (same call, another serial sent) on the committed rows.
+    const qint64 matches = serialTaken ? sameCall : sameCall - sameCallSameSerial;
+    c.duplicate = matches > 0 && !call.isEmpty();
+    committed = c;
+    return true;
+}
+
 QString notificationChannel()
 {
     return QStringLiteral("brelog_contest");

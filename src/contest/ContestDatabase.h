@@ -2,6 +2,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The contest database: the log `takmicenje` and the settings `postavke`, either in the
 // SQLite 3 file `contest.mdb` or in a PostgreSQL database that several PCs share.
@@ -47,6 +48,25 @@ bool hasTables(QSqlDatabase db, QString *error);
 // it, so the checks a save makes see every row committed before it. No-op on SQLite,
 // where a single program writes the file.
 bool lockBand(QSqlDatabase db, const QString &band, QString *error);
+
+// What a new QSO of the entry line meets on its band among the rows every PC committed.
+struct CommittedBand
+{
+    qint64 count = 0;       // QSOs of the band, the new one not counted
+    qint64 points = 0;      // the sum of their QRB
+    qint64 odx = 0;         // their largest QRB
+    qint64 serial = 0;      // the serial to send: the one asked, or the band's next free one
+                            // when another PC has stored that one meanwhile
+    bool duplicate = false; // the call is on the band with another serial sent
+};
+// Inside an open transaction, before a new QSO (`call`, serial sent `serial`) is stored on
+// `band`, whose rows `bandCondition` selects with the one value `bandPattern`. On a
+// shared database it takes the band's lock (held until the transaction ends) and fills
+// `committed` from the committed rows, so two PCs saving at the same moment never store
+// the same totals and never both miss a duplicate. On SQLite, which this program alone
+// writes, the entry line's own values are those: `committed` stays empty.
+bool checkNewQso(QSqlDatabase db, const QString &band, const QString &bandCondition, const QString &bandPattern,
+                 const QString &call, qint64 serial, std::optional<CommittedBand> &committed, QString *error);
 
 // Inside an open transaction: tells the other PCs, once the transaction commits, that
 // `what` changed (a band label, or everythingChanged()). No-op on SQLite.

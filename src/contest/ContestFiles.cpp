@@ -2,7 +2,6 @@
 
 #include "contest/ContestDatabase.h"
 #include "contest/ContestSession.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
 #include "platform/SqliteDatabase.h"
 #include "platform/UtcClock.h"
@@ -25,9 +24,8 @@ void setError(QString *error, const QString &message)
 
 // A consistent copy of the working file: through the open connection when there is
 // one, otherwise through a connection of its own.
-bool copyWorkingFile(const QString &target, QString *error)
+bool copyWorkingFile(ContestSession &session, const QString &target, QString *error)
 {
-    ContestSession &session = ContestSession::instance();
     if (session.isOpen())
         return ContestDatabase::copyToFile(session.database(), target, error);
     if (session.usesServer()) {
@@ -61,10 +59,10 @@ bool copyDatabaseFile(const QString &source, const QString &target, QString *err
     return ok;
 }
 
-bool reopen(QString *error)
+bool reopen(ContestSession &session, QString *error)
 {
     QString reason;
-    if (ContestSession::instance().open(&reason))
+    if (session.open(&reason))
         return true;
     if (error && error->isEmpty())
         *error = reason;
@@ -74,18 +72,17 @@ bool reopen(QString *error)
 // Keeps a copy of the working file in BackUp before it is replaced, so that no command
 // ever throws a worked log away. A working file SQLite cannot read is kept byte for
 // byte. True (with an empty `savedPath`) when there is no working file to keep.
-bool autosaveWorkingFile(const UtcClock &clock, QString *savedPath, QString *error)
+bool autosaveWorkingFile(ContestSession &session, const UtcClock &clock, QString *savedPath, QString *error)
 {
-    ContestSession &session = ContestSession::instance();
     const QString path = session.path();
     if (!QFileInfo::exists(path))
         return true;
-    if (!QDir().mkpath(backupFolder())) {
-        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
+    if (!QDir().mkpath(backupFolder(session))) {
+        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder(session)));
         return false;
     }
-    const QString save = freeAutosavePath(clock);
-    bool saved = copyWorkingFile(save, error);
+    const QString save = freeAutosavePath(session, clock);
+    bool saved = copyWorkingFile(session, save, error);
     if (!saved && !session.isOpen())
         saved = QFile::copy(path, save);
     if (!saved)
@@ -98,19 +95,19 @@ bool autosaveWorkingFile(const UtcClock &clock, QString *savedPath, QString *err
 
 // On a server the contest is replaced inside the shared database, after the same
 // safety copy of the old one that the working file gets.
-bool replaceSharedContest(const UtcClock &clock, const QString &source, QString *autosavePath, QString *error)
+bool replaceSharedContest(ContestSession &session, const UtcClock &clock, const QString &source,
+                          QString *autosavePath, QString *error)
 {
-    ContestSession &session = ContestSession::instance();
     if (!session.isConnected()) {
         setError(error, QStringLiteral("the contest database server cannot be reached"));
         return false;
     }
-    if (!QDir().mkpath(backupFolder())) {
-        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
+    if (!QDir().mkpath(backupFolder(session))) {
+        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder(session)));
         return false;
     }
-    const QString save = freeAutosavePath(clock);
-    if (!copyWorkingFile(save, error))
+    const QString save = freeAutosavePath(session, clock);
+    if (!copyWorkingFile(session, save, error))
         return false;
     *autosavePath = save;
     return ContestDatabase::replaceSharedContest(session.database(), source, error);
@@ -124,14 +121,14 @@ void removeJournal(const QString &path)
 
 }
 
-QString backupFolder()
+QString backupFolder(const ContestSession &session)
 {
-    return ProgramFolder::file(QStringLiteral("BackUp"));
+    return session.folder().file(QStringLiteral("BackUp"));
 }
 
-QString copyPath(const QString &contestName)
+QString copyPath(const ContestSession &session, const QString &contestName)
 {
-    return QDir(backupFolder()).filePath(contestName.trimmed() + QStringLiteral(".mdb"));
+    return QDir(backupFolder(session)).filePath(contestName.trimmed() + QStringLiteral(".mdb"));
 }
 
 bool isValidCopyName(const QString &contestName)
@@ -153,40 +150,39 @@ bool isValidCopyName(const QString &contestName)
     return QFile::encodeName(n).size() + 4 <= 255;
 }
 
-QString freeAutosavePath(const UtcClock &clock)
+QString freeAutosavePath(const ContestSession &session, const UtcClock &clock)
 {
     const QString stamp = clock.nowUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QDir dir(backupFolder());
+    const QDir dir(backupFolder(session));
     QString path = dir.filePath(QStringLiteral("autosave-%1.mdb").arg(stamp));
     for (int n = 2; QFileInfo::exists(path) || QFileInfo::exists(path + QStringLiteral(".part")); ++n)
         path = dir.filePath(QStringLiteral("autosave-%1-%2.mdb").arg(stamp).arg(n));
     return path;
 }
 
-CopyResult saveContestCopy(const QString &contestName, QString *error)
+CopyResult saveContestCopy(ContestSession &session, const QString &contestName, QString *error)
 {
     if (!isValidCopyName(contestName)) {
         setError(error, QStringLiteral("\"%1\" is not a valid file name").arg(contestName.trimmed()));
         return CopyResult::InvalidName;
     }
-    if (!QDir().mkpath(backupFolder())) {
-        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder()));
+    if (!QDir().mkpath(backupFolder(session))) {
+        setError(error, QStringLiteral("%1: cannot create the folder").arg(backupFolder(session)));
         return CopyResult::Failed;
     }
-    return copyWorkingFile(copyPath(contestName), error) ? CopyResult::Saved : CopyResult::Failed;
+    return copyWorkingFile(session, copyPath(session, contestName), error) ? CopyResult::Saved : CopyResult::Failed;
 }
 
-NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose &beforeClose)
+NewContestResult createContestDatabase(ContestSession &session, const UtcClock &clock, const BeforeClose &beforeClose)
 {
     NewContestResult r;
-    ContestSession &session = ContestSession::instance();
     const QString path = session.path();
     if (session.usesServer()) {
-        r.ok = replaceSharedContest(clock, QString(), &r.autosavePath, &r.error);
+        r.ok = replaceSharedContest(session, clock, QString(), &r.autosavePath, &r.error);
         return r;
     }
 
-    if (!autosaveWorkingFile(clock, &r.autosavePath, &r.error))
+    if (!autosaveWorkingFile(session, clock, &r.autosavePath, &r.error))
         return r;
 
     const QString fresh = path + QStringLiteral(".new");
@@ -201,17 +197,17 @@ NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose 
     removeJournal(path);
     if (!SafeFile::replace(fresh, path, &r.error)) {
         QFile::remove(fresh);
-        reopen(&r.error);
+        reopen(session, &r.error);
         return r;
     }
-    r.ok = reopen(&r.error);
+    r.ok = reopen(session, &r.error);
     return r;
 }
 
-OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, const BeforeClose &beforeClose)
+OpenResult openSavedContest(ContestSession &session, const UtcClock &clock, const QString &chosenPath,
+                            const BeforeClose &beforeClose)
 {
     OpenResult r;
-    ContestSession &session = ContestSession::instance();
     const QString path = session.path();
     if (chosenPath.isEmpty()) {
         r.error = QStringLiteral("no file chosen");
@@ -220,7 +216,7 @@ OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, co
     if (!ContestDatabase::isContestDatabase(chosenPath, &r.error))
         return r;
     if (session.usesServer()) {
-        r.ok = replaceSharedContest(clock, chosenPath, &r.autosavePath, &r.error);
+        r.ok = replaceSharedContest(session, clock, chosenPath, &r.autosavePath, &r.error);
         return r;
     }
 
@@ -229,11 +225,11 @@ OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, co
         if (beforeClose)
             beforeClose();
         r.reopened = true;
-        r.ok = reopen(&r.error);
+        r.ok = reopen(session, &r.error);
         return r;
     }
 
-    if (!autosaveWorkingFile(clock, &r.autosavePath, &r.error)) {
+    if (!autosaveWorkingFile(session, clock, &r.autosavePath, &r.error)) {
         r.error = QStringLiteral("the working contest could not be kept in BackUp (%1)").arg(r.error);
         return r;
     }
@@ -242,7 +238,7 @@ OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, co
     if (!copyDatabaseFile(chosenPath, incoming, &r.error)) {
         QFile::remove(incoming);
         if (!session.isOpen())
-            r.reopened = reopen(&r.error);
+            r.reopened = reopen(session, &r.error);
         return r;
     }
     if (beforeClose)
@@ -252,10 +248,10 @@ OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, co
     removeJournal(path);
     if (!SafeFile::replace(incoming, path, &r.error)) {
         QFile::remove(incoming);
-        reopen(&r.error);
+        reopen(session, &r.error);
         return r;
     }
-    r.ok = reopen(&r.error);
+    r.ok = reopen(session, &r.error);
     return r;
 }
 

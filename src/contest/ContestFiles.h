@@ -2,19 +2,20 @@
 #include <QString>
 #include <functional>
 
+class ContestSession;
 class UtcClock;
 
 // The working contest file as a whole: a fresh contest, copies in BackUp and
 // bringing a copy back. Every operation either completes or leaves the working file
-// as it was, and leaves the program-wide connection open afterwards.
+// as it was, and leaves the session's connection open afterwards.
 namespace ContestFiles {
 
-// Called right before the program-wide connection is closed, so that whoever reads
+// Called right before the session's connection is closed, so that whoever reads
 // through it (the log grid) can let go of its queries first.
 using BeforeClose = std::function<void()>;
 
-QString backupFolder();                    // <program folder>/BackUp
-QString copyPath(const QString &contestName); // BackUp/<trimmed name>.mdb
+QString backupFolder(const ContestSession &session);                           // <program folder>/BackUp
+QString copyPath(const ContestSession &session, const QString &contestName); // BackUp/<trimmed name>.mdb
 
 // True when the trimmed contest name can be used as a file name on the systems the
 // program runs on: not empty, no path separator, none of the characters Windows
@@ -23,12 +24,12 @@ bool isValidCopyName(const QString &contestName);
 
 // A name in BackUp that no file has yet: autosave-YYYYMMDD-HHMMSS.mdb from the UTC
 // clock, with "-2", "-3", ... appended before ".mdb" when that name is taken.
-QString freeAutosavePath(const UtcClock &clock);
+QString freeAutosavePath(const ContestSession &session, const UtcClock &clock);
 
 enum class CopyResult { Saved, InvalidName, Failed };
 // Writes a consistent copy of the working database to BackUp/<name>.mdb, replacing an
 // older copy of that name only once the new one is complete.
-CopyResult saveContestCopy(const QString &contestName, QString *error = nullptr);
+CopyResult saveContestCopy(ContestSession &session, const QString &contestName, QString *error = nullptr);
 
 struct NewContestResult
 {
@@ -39,7 +40,8 @@ struct NewContestResult
 // Keeps a copy of the old working file under freeAutosavePath(), then replaces the
 // working file by an empty contest database and reopens the connection on it. When
 // the old contest cannot be copied, nothing is deleted.
-NewContestResult createContestDatabase(const UtcClock &clock, const BeforeClose &beforeClose = {});
+NewContestResult createContestDatabase(ContestSession &session, const UtcClock &clock,
+                                       const BeforeClose &beforeClose = {});
 
 struct OpenResult
 {
@@ -53,6 +55,7 @@ struct OpenResult
 // opened. The chosen file must be a contest database; otherwise, and on any other
 // failure, the working file stays unchanged and the connection stays (or is again)
 // open on it.
-OpenResult openSavedContest(const UtcClock &clock, const QString &chosenPath, const BeforeClose &beforeClose = {});
+OpenResult openSavedContest(ContestSession &session, const UtcClock &clock, const QString &chosenPath,
+                            const BeforeClose &beforeClose = {});
 
 }

@@ -13,53 +13,40 @@
 
 namespace {
 
-QString settingsFile()
-{
-    return ProgramFolder::file(QStringLiteral("brelog.ini"));
-}
-
 const char *const kUrlKey = "ContestServer/Url";
 
 }
 
-ContestSession &ContestSession::instance()
+ContestServerChoice ContestServerChoice::read(QSettings &ini)
 {
-    static ContestSession session;
-    return session;
+    return {ini.value(QLatin1String(kUrlKey)).toString().trimmed()};
 }
 
-ContestSession::ContestSession() : m_check(new QTimer(this))
+void ContestServerChoice::write(QSettings &ini) const
+{
+    // The password stays with libpq (~/.pgpass, PGPASSWORD), never in our file.
+    const QString clean = url.trimmed().isEmpty() ? QString() : ContestDatabase::displayUrl(url);
+    if (clean.isEmpty())
+        ini.remove(QLatin1String(kUrlKey));
+    else
+        ini.setValue(QLatin1String(kUrlKey), clean);
+}
+
+ContestSession::ContestSession(const ProgramFolder &folder, QObject *parent)
+    : QObject(parent), m_folder(folder), m_check(new QTimer(this))
 {
     m_check->setInterval(2000);
     connect(m_check, &QTimer::timeout, this, &ContestSession::checkConnection);
 }
 
+ContestSession::~ContestSession()
+{
+    close();
+}
+
 QString ContestSession::path() const
 {
-    return ProgramFolder::file(QStringLiteral("contest.mdb"));
-}
-
-QString ContestSession::storedServerUrl()
-{
-    return QSettings(settingsFile(), QSettings::IniFormat).value(QLatin1String(kUrlKey)).toString().trimmed();
-}
-
-bool ContestSession::storeServerUrl(const QString &url, QString *error)
-{
-    QSettings s(settingsFile(), QSettings::IniFormat);
-    // The password stays with libpq (~/.pgpass, PGPASSWORD), never in our file.
-    const QString clean = url.trimmed().isEmpty() ? QString() : ContestDatabase::displayUrl(url);
-    if (clean.isEmpty())
-        s.remove(QLatin1String(kUrlKey));
-    else
-        s.setValue(QLatin1String(kUrlKey), clean);
-    s.sync();
-    if (s.status() != QSettings::NoError) {
-        if (error)
-            *error = QStringLiteral("%1: cannot be written").arg(settingsFile());
-        return false;
-    }
-    return true;
+    return m_folder.file(QStringLiteral("contest.mdb"));
 }
 
 bool ContestSession::openDatabase(QString *error)

@@ -1,12 +1,25 @@
 #pragma once
+#include "platform/ProgramFolder.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 
+class QSettings;
 class QTcpSocket;
 class QTimer;
 
-// The program-wide connection to the contest database: the working file `contest.mdb`
+// The shared contest database this PC logs into, kept in brelog.ini (group
+// ContestServer) without a password; empty for the working file contest.mdb.
+struct ContestServerChoice
+{
+    QString url;
+
+    static ContestServerChoice read(QSettings &ini);
+    void write(QSettings &ini) const;
+};
+
+// The connection to the contest database: the working file `contest.mdb`
 // in the program folder, or, when a server is set, the PostgreSQL database several
 // PCs share. Opened at start-up; closed and reopened when the working file is replaced
 // (new contest, opening a saved one); closed for good at exit.
@@ -17,18 +30,16 @@ class ContestSession : public QObject
 {
     Q_OBJECT
 public:
-    static ContestSession &instance();
+    explicit ContestSession(const ProgramFolder &folder, QObject *parent = nullptr);
+    ~ContestSession() override;
 
+    const ProgramFolder &folder() const { return m_folder; }
     QString path() const; // program folder + contest.mdb
     // The server address in use ("postgresql://user@host:port/name"), or empty for the
     // working file. Takes effect at the next open().
     QString serverUrl() const { return m_serverUrl; }
     void setServerUrl(const QString &url) { m_serverUrl = url.trimmed(); }
     bool usesServer() const { return !m_serverUrl.isEmpty(); }
-
-    // The server setting kept in brelog.ini of the program folder (group ContestServer).
-    static QString storedServerUrl();
-    static bool storeServerUrl(const QString &url, QString *error = nullptr);
 
     bool open(QString *error = nullptr);
     void close();
@@ -55,7 +66,6 @@ signals:
     void connectionChanged(bool connected);
 
 private:
-    ContestSession();
     bool openDatabase(QString *error);
     void dropConnection();
     void setConnected(bool connected);
@@ -63,6 +73,7 @@ private:
     void reconnect();
     void onNotification(const QString &name, int source, const QVariant &payload);
 
+    ProgramFolder m_folder;
     QSqlDatabase m_db;
     QString m_serverUrl;
     bool m_connected = true;

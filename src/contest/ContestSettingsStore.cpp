@@ -2,30 +2,34 @@
 
 #include "contest/ContestSession.h"
 
-ContestSettingsStore &ContestSettingsStore::instance()
+ContestSettingsStore::ContestSettingsStore(ContestSession &session, QObject *parent)
+    : QObject(parent), m_session(session)
 {
-    static ContestSettingsStore store;
-    return store;
 }
 
-ContestSettings &ContestSettingsStore::settings()
+const ContestSettings &ContestSettingsStore::settings()
 {
     if (!m_loaded)
         reload();
     return m_settings;
 }
 
-void ContestSettingsStore::discard()
-{
-    m_loaded = false;
-    m_settings = ContestSettings();
-}
-
 void ContestSettingsStore::reload()
 {
     m_settings = ContestSettings();
-    m_error.clear();
-    ContestSettingsTable::load(ContestSession::instance().database(), m_settings, &m_error);
+    ContestSettingsTable::load(m_session.database(), m_settings);
+    m_loaded = true;
+    emit changed();
+}
+
+void ContestSettingsStore::resetForNewContest()
+{
+    ContestSettings kept = m_loaded ? m_settings : ContestSettings();
+    clearForNewContest(kept);
+    kept.bandList.clear();
+    kept.loadedFromTable = false;
+    ContestSettingsTable::load(m_session.database(), kept);
+    m_settings = kept;
     m_loaded = true;
     emit changed();
 }

@@ -3,30 +3,33 @@
 
 #include <QObject>
 
-// The contest data in memory, as the contest data dialog holds it. The first read
-// loads it from `postavke` of the working contest database; it then stays until
-// discarded (the dialog closes), and the next read loads it again.
+class ContestSession;
+
+// The contest data as stored in `postavke` of the contest database: what scores a QSO
+// (the own locator), fills a keyer macro and goes into an export. Nobody edits it in
+// place: the contest data dialog edits a draft of its own and, once the draft is
+// stored, has this reload it, which announces the new data to every reader.
 class ContestSettingsStore : public QObject
 {
     Q_OBJECT
 public:
-    static ContestSettingsStore &instance();
+    explicit ContestSettingsStore(ContestSession &session, QObject *parent = nullptr);
 
-    // The settings, loaded on first use. A failing load leaves them empty.
-    ContestSettings &settings();
+    // The stored data, loaded on first use. A failing load leaves them empty.
+    const ContestSettings &settings();
     bool isLoaded() const { return m_loaded; }
-    // Forgets the in-memory state; the next read loads it from the table again.
-    void discard();
-    // Reloads now from the table (after the table was written).
+    // Reads the table again (after it was written, here or on another PC) and
+    // announces the result.
     void reload();
-    QString lastError() const { return m_error; }
+    // A new, empty contest: nothing of the old contest's data is kept but its dates
+    // and modes, which the dialog offers again; the band list starts afresh.
+    void resetForNewContest();
 
 signals:
     void changed();
 
 private:
-    ContestSettingsStore() = default;
+    ContestSession &m_session;
     ContestSettings m_settings;
     bool m_loaded = false;
-    QString m_error;
 };

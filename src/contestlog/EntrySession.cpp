@@ -1,10 +1,9 @@
 #include "contestlog/EntrySession.h"
 
 #include "contest/BandLabels.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "contestlog/CallInfoHooks.h"
 #include "geo/Locator.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
 
 namespace {
@@ -30,7 +29,7 @@ bool wholeNumber(const QString &text, qint64 &value)
 
 }
 
-EntrySession::EntrySession(QObject *parent) : QObject(parent) {}
+EntrySession::EntrySession(ContestContext &context, QObject *parent) : QObject(parent), m_context(context) {}
 
 QString EntrySession::serialSentAsNumber() const
 {
@@ -46,12 +45,12 @@ QString EntrySession::nextSerialText() const
 
 QString EntrySession::ownCall() const
 {
-    return ContestSettingsStore::instance().settings().pozivniZnak;
+    return m_context.contestData().settings().pozivniZnak;
 }
 
 QString EntrySession::ownLocator() const
 {
-    return ContestSettingsStore::instance().settings().lokator;
+    return m_context.contestData().settings().lokator;
 }
 
 void EntrySession::setCountry(const QString &name, const QString &marker)
@@ -89,7 +88,7 @@ void EntrySession::checkDuplicate()
         m_qrb = QStringLiteral("0");
         warn = true;
         if (m_sound)
-            m_sound->play(ProgramFolder::file(QStringLiteral("zvukovi/dupla.wav")));
+            m_sound->play(m_context.folder().file(QStringLiteral("zvukovi/dupla.wav")));
     } else {
         m_dupla = QStringLiteral("-");
     }
@@ -180,7 +179,7 @@ EntrySession::Outcome EntrySession::check(QsoEntry &e)
 }
 
 // ---------------------------------------------------------------------------------
-// Save, update, delete, cancel
+// Save, update, delete
 
 EntrySession::Outcome EntrySession::save()
 {
@@ -253,11 +252,6 @@ bool EntrySession::remove(QString *error)
     return true;
 }
 
-void EntrySession::cancel()
-{
-    reload();
-}
-
 void EntrySession::afterChange()
 {
     // The steps that close every change of the log: a clean entry, then the totals.
@@ -311,7 +305,7 @@ void EntrySession::applyBandMode()
 {
     const int k = BandLabels::number(m_band);
     if (k > 0)
-        m_draft.mode = ContestSettingsStore::instance().settings().bands.at(k).mode;
+        m_draft.mode = m_context.contestData().settings().bands.at(k).mode;
 }
 
 void EntrySession::resetEntry()
@@ -333,10 +327,7 @@ void EntrySession::resetEntry()
     m_loadedCall.clear();
     m_loadedDxccd.clear();
     m_editedId.reset();
-    const bool wasEditing = m_mode == Mode::Edit;
     m_mode = Mode::New;
-    if (wasEditing)
-        emit modeChanged(m_mode);
     emit entryReset();
     emit figuresChanged();
     emit draftChanged();
@@ -367,7 +358,6 @@ void EntrySession::loadForEditing(const QsoRow &r)
             *serial = threeDigits(v);
     }
     m_mode = Mode::Edit;
-    emit modeChanged(m_mode);
     if (m_hooks)
         m_hooks->qsoLoaded(m_draft.call);
     // The loaded QSO's own country, whatever was typed before it.

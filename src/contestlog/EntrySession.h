@@ -7,6 +7,7 @@
 #include <optional>
 
 class CallInfoHooks;
+class ContestContext;
 class SoundPlayer;
 
 // The entry line without its widgets: what the operator typed, the mode (new QSO or
@@ -47,7 +48,8 @@ public:
         bool ok() const { return status == Done; }
     };
 
-    explicit EntrySession(QObject *parent = nullptr);
+    // The own call and locator, the bands' modes and the program folder come from `context`.
+    explicit EntrySession(ContestContext &context, QObject *parent = nullptr);
 
     void setDatabase(QSqlDatabase db) { m_store.setDatabase(db); }
     LogStore &store() { return m_store; }
@@ -105,7 +107,6 @@ public:
     Outcome update();
     // Deletes the loaded QSO (nothing when none is loaded); false on a database failure.
     bool remove(QString *error = nullptr);
-    void cancel();
     // Selects a band: its rows are read and the entry starts afresh.
     bool changeBand(const QString &band, QString *error = nullptr);
     // Reads the band's rows again (the working file changed).
@@ -123,8 +124,7 @@ public:
 signals:
     // The program changed the draft (reset, load, report defaults): the fields follow.
     void draftChanged();
-    void modeChanged(EntrySession::Mode mode);
-    // The entry was made ready for a new QSO (after every change, a cancel, a band change).
+    // The entry was made ready for a new QSO (after every change, a reload, a band change).
     void entryReset();
     // The duplicate test ran; `warn` when the warning is to be shown.
     void duplicateChecked(bool warn);
@@ -144,6 +144,7 @@ private:
     LogStore m_store;
     BandLogModel m_log;
     CallInfoHooks *m_hooks = nullptr;
+    ContestContext &m_context;
     SoundPlayer *m_sound = nullptr;
     QString m_band;
     Mode m_mode = Mode::New;

@@ -141,13 +141,29 @@ QsoRow LogStore::rowFromQuery(const QSqlQuery &q)
 
 bool LogStore::bandRows(const QString &band, QVector<QsoRow> &rows, QString *error) const
 {
+    return selectRows(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
+                          .arg(QLatin1String(kColumns), QLatin1String(kBandCondition)),
+                      {bandPattern(band)}, rows, error);
+}
+
+bool LogStore::bandRowsContaining(const QString &band, const char *column, const QString &text,
+                                  QVector<QsoRow> &rows, QString *error) const
+{
+    return selectRows(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 LIKE ? ESCAPE '\\' AND %3 ORDER BY %2, ID")
+                          .arg(QLatin1String(kColumns), QLatin1String(column), QLatin1String(kBandCondition)),
+                      {containsPattern(text), bandPattern(band)}, rows, error);
+}
+
+bool LogStore::selectRows(const QString &sql, const QVariantList &values, QVector<QsoRow> &rows,
+                          QString *error) const
+{
     rows.clear();
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!prepare(q, QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
-                        .arg(QLatin1String(kColumns), QLatin1String(kBandCondition)), error))
+    if (!prepare(q, sql, error))
         return false;
-    q.addBindValue(bandPattern(band));
+    for (const QVariant &v : values)
+        q.addBindValue(v);
     if (!q.exec()) {
         setError(error, SqliteDatabase::errorReason(q.lastError()));
         return false;
@@ -261,57 +277,26 @@ std::optional<QsoRow> LogStore::insert(const QsoEntry &qso, QString *error)
 
 std::optional<QsoRow> LogStore::save(const QsoEntry &entry, QString *error)
 {
-    // A file only this program writes: the entry line's totals and duplicate test were
-    // taken from the committed rows already, and nothing can come in between.
-    if (!ContestDatabase::isShared(m_db))
-        return insert(entry, error);
     if (!begin(error))
         return std::nullopt;
     QsoEntry e = entry;
-    QString lockError;
-    if (!ContestDatabase::lockBand(m_db, e.band, &lockError)) {
-        setError(error, lockError);
+    // Only a shared database answers: what the other PCs committed on the band decides.
+    std::optional<ContestDatabase::CommittedBand> committed;
+    if (!ContestDatabase::checkNewQso(m_db, e.band, QLatin1String(kBandCondition), bandPattern(e.band), e.call, e.nrs,
+                                      committed, error)) {
         rollback();
         return std::nullopt;
     }
-    // One pass over the band, holding its lock: the totals without the new row, the
-    // highest serial, and what the serial and the call meet among the committed rows.
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT COUNT(*), SUM(QRB), MAX(QRB), MAX(NrS), "
-                             "SUM(CASE WHEN NrS = ? THEN 1 ELSE 0 END), "
-                             "SUM(CASE WHEN TRIM(Call) = ? THEN 1 ELSE 0 END), "
-                             "SUM(CASE WHEN TRIM(Call) = ? AND NrS = ? THEN 1 ELSE 0 END) "
-                             "FROM takmicenje WHERE %1")
-                  .arg(QLatin1String(kBandCondition)));
-    q.addBindValue(e.nrs);
-    q.addBindValue(e.call);
-    q.addBindValue(e.call);
-    q.addBindValue(e.nrs);
-    q.addBindValue(bandPattern(e.band));
-    if (!q.exec() || !q.next()) {
-        setError(error, SqliteDatabase::errorReason(q.lastError()));
-        rollback();
-        return std::nullopt;
+    if (committed) {
+        e.qsos = committed->count;
+        e.points = committed->points;
+        e.odx = committed->odx;
+        e.nrs = committed->serial;
+        if (committed->duplicate) {
+            e.dupla = QStringLiteral("D");
+            e.qrb = 0;
+        }
     }
-    e.qsos = q.value(0).toLongLong();
-    e.points = q.value(1).toLongLong();
-    e.odx = q.value(2).toLongLong();
-    const qint64 highestSerial = q.value(3).toLongLong();
-    const bool serialTaken = q.value(4).toLongLong() > 0;
-    const qint64 sameCall = q.value(5).toLongLong();
-    const qint64 sameCallSameSerial = q.value(6).toLongLong();
-    q.finish();
-    // A serial another PC has stored on the band meanwhile is never stored twice.
-    if (serialTaken)
-        e.nrs = highestSerial + 1;
-    // The entry line's duplicate test (same call, another serial sent) on the committed rows.
-    const qint64 matches = serialTaken ? sameCall : sameCall - sameCallSameSerial;
-    if (matches > 0 && !e.call.isEmpty()) {
-        e.dupla = QStringLiteral("D");
-        e.qrb = 0;
-    }
-
     std::optional<QsoRow> row = insertInTransaction(e, error);
     if (!row || !commit(error)) {
         rollback();

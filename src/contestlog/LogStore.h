@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
 #include <QVector>
 #include <optional>
 
@@ -26,6 +27,10 @@ public:
 
     // The rows of band `band` (trimmed first) in stored order.
     bool bandRows(const QString &band, QVector<QsoRow> &rows, QString *error = nullptr) const;
+    // The rows of band `band` whose column `column` (a column name of ours, such as
+    // "Call") contains `text`, ordered by that column and then as stored.
+    bool bandRowsContaining(const QString &band, const char *column, const QString &text, QVector<QsoRow> &rows,
+                            QString *error = nullptr) const;
     bool totals(const QString &band, Totals &totals, QString *error = nullptr) const;
     // Smallest QRB of the band; empty when the band has no QSO.
     std::optional<qint64> minimumQrb(const QString &band, QString *error = nullptr) const;
@@ -58,6 +63,7 @@ public:
     static QsoRow rowFromQuery(const class QSqlQuery &q);
 
 private:
+    bool selectRows(const QString &sql, const QVariantList &values, QVector<QsoRow> &rows, QString *error) const;
     bool begin(QString *error);
     QString storedBand(qint64 id, QString *error) const;
     std::optional<QsoRow> insertInTransaction(const QsoEntry &qso, QString *error);

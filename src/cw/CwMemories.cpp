@@ -10,22 +10,22 @@
 
 namespace CwMemories {
 
-QString path(int index)
+QString path(const ProgramFolder &folder, int index)
 {
-    return ProgramFolder::file(QStringLiteral("cw/%1.txt").arg(index));
+    return folder.file(QStringLiteral("cw/%1.txt").arg(index));
 }
 
-QString read(int index)
+QString read(const ProgramFolder &folder, int index)
 {
-    const std::optional<QStringList> items = ItemFileReader::readItems(path(index));
+    const std::optional<QStringList> items = ItemFileReader::readItems(path(folder, index));
     if (!items || items->isEmpty())
         return {};
     return items->last().trimmed();
 }
 
-bool write(int index, const QString &text, QString *error)
+bool write(const ProgramFolder &folder, int index, const QString &text, QString *error)
 {
-    const QString file = path(index);
+    const QString file = path(folder, index);
     QDir().mkpath(QFileInfo(file).absolutePath());
     QString clean = text.trimmed();
     clean.remove(QLatin1Char('"'));
@@ -33,9 +33,9 @@ bool write(int index, const QString &text, QString *error)
     return SafeFile::write(file, (QLatin1Char('"') + clean + QStringLiteral("\"\r\n")).toUtf8(), error);
 }
 
-void ensureExists(int index)
+void ensureExists(const ProgramFolder &folder, int index)
 {
-    const QString file = path(index);
+    const QString file = path(folder, index);
     if (QFileInfo::exists(file))
         return;
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -43,11 +43,11 @@ void ensureExists(int index)
     f.open(QIODevice::WriteOnly);
 }
 
-QStringList listLines()
+QStringList listLines(const ProgramFolder &folder)
 {
     QStringList lines;
     for (int i = 0; i < Count; ++i) {
-        const QString head = read(i).left(30).trimmed();
+        const QString head = read(folder, i).left(30).trimmed();
         if (!head.isEmpty())
             lines << QStringLiteral("%1--%2").arg(i + 1).arg(head);
     }

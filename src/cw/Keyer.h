@@ -29,8 +29,6 @@ public:
     explicit Keyer(std::shared_ptr<RtsLine> line, QObject *parent = nullptr);
     ~Keyer() override;
 
-    // The line the next message is keyed on (a message being sent keeps its line).
-    void setLine(std::shared_ptr<RtsLine> line) { m_line = std::move(line); }
 
     // True from send() until finished() or failed() has been delivered: the port is in use.
     bool isBusy() const { return m_busy; }

@@ -41,7 +41,7 @@ QString resultMessage(const LogExport::Result &r, const QString &band)
 
 }
 
-int withContest(const QString &band, const QString &database,
+int withContest(const ProgramFolder &folder, const QString &band, const QString &database,
                 const std::function<int(QSqlDatabase db, const ContestSettings &settings)> &write)
 {
     if (BandLabels::number(band) == 0)
@@ -49,7 +49,7 @@ int withContest(const QString &band, const QString &database,
                         .arg(band, BandLabels::all().join(QStringLiteral(", "))));
 
     const bool server = !database.isEmpty();
-    const QString path = server ? ContestDatabase::displayUrl(database) : ProgramFolder::file(QStringLiteral("contest.mdb"));
+    const QString path = server ? ContestDatabase::displayUrl(database) : folder.file(QStringLiteral("contest.mdb"));
     QString error;
     if (!server && !QFileInfo(path).isFile())
         return fail(QStringLiteral("no contest database %1").arg(path));
@@ -71,13 +71,13 @@ int withContest(const QString &band, const QString &database,
     return code;
 }
 
-int run(const QString &formatText, const QString &band, const QString &database)
+int run(const ProgramFolder &folder, const QString &formatText, const QString &band, const QString &database)
 {
     const QString f = formatText.trimmed().toLower();
     if (f != QLatin1String("edi") && f != QLatin1String("adif"))
         return fail(QStringLiteral("unknown export format \"%1\" (use edi or adif)").arg(formatText));
     const LogExport::Format format = f == QLatin1String("edi") ? LogExport::Format::Edi : LogExport::Format::Adif;
-    return withContest(band, database, [&](QSqlDatabase db, const ContestSettings &settings) {
+    return withContest(folder, band, database, [&](QSqlDatabase db, const ContestSettings &settings) {
         QString error;
         QVector<QsoRow> rows;
         if (!LogStore(db).bandRows(band, rows, &error))
@@ -85,7 +85,7 @@ int run(const QString &formatText, const QString &band, const QString &database)
         // The totals the main window shows for the band, counted the same way.
         const BandTotals totals = BandTotals::of(rows);
         const ExportTotals shown{QString::number(totals.count), QString::number(totals.points)};
-        const LogExport::Result r = LogExport::exportBand(db, format, band, settings, shown, ProgramFolder::path());
+        const LogExport::Result r = LogExport::exportBand(db, format, band, settings, shown, folder.path());
         if (!r.ok())
             return fail(resultMessage(r, band));
         std::printf("%s\n", qPrintable(r.path));

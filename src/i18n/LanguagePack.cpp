@@ -1,7 +1,6 @@
 #include "i18n/LanguagePack.h"
 
 #include "platform/ItemFileReader.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
 
 #include <QDir>
@@ -164,14 +163,27 @@ bool writeWord(const QString &iniPath, const QString &word, QString *error)
     return SafeFile::write(iniPath, (word + QLatin1Char('\n')).toUtf8(), error);
 }
 
+namespace {
+QString &folderInUse()
+{
+    static QString folder;
+    return folder;
+}
+}
+
+void useFolder(const QString &jezikFolder)
+{
+    folderInUse() = jezikFolder;
+}
+
 QString iniPath()
 {
-    return ProgramFolder::file(QStringLiteral("jezik/jezik.ini"));
+    return QDir(folderInUse()).filePath(QStringLiteral("jezik.ini"));
 }
 
 QString packPath(const QString &packFile)
 {
-    return ProgramFolder::file(QStringLiteral("jezik/") + packFile);
+    return QDir(folderInUse()).filePath(packFile);
 }
 
 }

@@ -50,7 +50,6 @@ public:
     // Replaces the contents with the pack at `path`. False when the file cannot be
     // read; the loader is then empty, so windows keep their designed texts.
     bool LoadLanguagePack(const QString &path);
-    bool CarregaPacotedeLinguagem(const QString &path) { return LoadLanguagePack(path); }
 
     // Replaces the contents with the pack held in `text`.
     void loadFromText(const QString &text);
@@ -58,10 +57,6 @@ public:
     // Names of the files in `folder` matching the wildcard `pattern`, joined by "|";
     // empty when the folder does not exist or nothing matches.
     static QString EnumLanguagePacks(const QString &folder, const QString &pattern);
-    static QString EnumeraPacotesdeLinguagem(const QString &folder, const QString &pattern)
-    {
-        return EnumLanguagePacks(folder, pattern);
-    }
 
     QString path() const { return m_path; }
     const QList<LanguagePackForm> &forms() const { return m_forms; }
@@ -91,7 +86,11 @@ QString readWord(const QString &iniPath);
 // content stays and `error` says why.
 bool writeWord(const QString &iniPath, const QString &word, QString *error = nullptr);
 
-// jezik/jezik.ini and jezik/<file> of the program folder.
+// Where the packs and jezik.ini are: the folder jezik/ of the program folder in use.
+// Every window relabels itself from there when it is built, so the one place that
+// owns the program folder says it once, before the first window.
+void useFolder(const QString &jezikFolder);
+// jezik.ini and <file> of that folder.
 QString iniPath();
 QString packPath(const QString &packFile);
 

@@ -4,7 +4,7 @@ class FileChooser;
 class Messages;
 class SoundPlayer;
 class UtcClock;
-class RtsLine;
+class RtsLines;
 
 // What the program takes from the machine and the operator outside its own windows,
 // in one place. The program builds one from the real adapters at start-up and passes
@@ -16,7 +16,6 @@ struct Platform
     SoundPlayer &sound;
     FileChooser &files;
     Messages &messages;
-    // The serial RTS line that keys the transmitter (platform/RtsLine.h comes with the
-    // keyer); nullptr until a keyer owns one.
-    RtsLine *rtsLine = nullptr;
+    // The serial RTS lines that key the transmitter (platform/RtsLine.h).
+    RtsLines &rtsLines;
 };

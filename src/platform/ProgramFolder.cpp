@@ -3,32 +3,16 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace {
-QString &folderStore()
+ProgramFolder::ProgramFolder(const QString &path) : m_path(QDir(path).absolutePath())
 {
-    static QString folder;
-    return folder;
-}
 }
 
-namespace ProgramFolder {
-
-QString path()
+QString ProgramFolder::executableFolder()
 {
-    QString &f = folderStore();
-    if (f.isEmpty() && QCoreApplication::instance())
-        f = QCoreApplication::applicationDirPath();
-    return f;
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
 }
 
-void setPath(const QString &folder)
+QString ProgramFolder::file(const QString &relative) const
 {
-    folderStore() = QDir(folder).absolutePath();
-}
-
-QString file(const QString &relative)
-{
-    return QDir(path()).filePath(relative);
-}
-
+    return QDir(m_path).filePath(relative);
 }

@@ -54,9 +54,9 @@ private:
 
 }
 
-std::unique_ptr<RtsLine> createSerialRtsLine()
+std::shared_ptr<RtsLine> SerialRtsLines::create()
 {
-    return std::make_unique<SerialRtsLine>();
+    return std::make_shared<SerialRtsLine>();
 }
 
 QStringList availableSerialPorts()

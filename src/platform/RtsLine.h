@@ -17,9 +17,22 @@ public:
     virtual void close() = 0;
 };
 
-// The real line over QSerialPort: 300 baud, 8 data bits, no parity, 1 stop bit, no
+// Where the keyer gets its line: the real serial line in the program, a recorder in tests.
+class RtsLines
+{
+public:
+    virtual ~RtsLines() = default;
+    // A closed line; the keyer opens it on the port of each message.
+    virtual std::shared_ptr<RtsLine> create() = 0;
+};
+
+// The real lines over QSerialPort: 300 baud, 8 data bits, no parity, 1 stop bit, no
 // flow control; nothing is ever written to the port.
-std::unique_ptr<RtsLine> createSerialRtsLine();
+class SerialRtsLines : public RtsLines
+{
+public:
+    std::shared_ptr<RtsLine> create() override;
+};
 
 // Serial ports the system reports, by name ("ttyUSB0"), in the order it lists them.
 QStringList availableSerialPorts();

@@ -1,7 +1,5 @@
 #include "station/StationSettings.h"
 
-#include "platform/ProgramFolder.h"
-
 #include <QSettings>
 
 namespace {
@@ -35,30 +33,16 @@ void writeGroup(QSettings &ini, const QString &group, const HamlibDeviceSettings
 
 }
 
-QString StationSettings::defaultFile()
+StationSettings StationSettings::read(QSettings &ini)
 {
-    return ProgramFolder::file(QStringLiteral("brelog.ini"));
-}
-
-StationSettings StationSettings::load(const QString &iniFile)
-{
-    QSettings ini(iniFile, QSettings::IniFormat);
     StationSettings s;
     s.rig = readGroup(ini, QStringLiteral("rig"));
     s.rotator = readGroup(ini, QStringLiteral("rotator"));
     return s;
 }
 
-bool StationSettings::save(const QString &iniFile, QString *error) const
+void StationSettings::write(QSettings &ini) const
 {
-    QSettings ini(iniFile, QSettings::IniFormat);
     writeGroup(ini, QStringLiteral("rig"), rig);
     writeGroup(ini, QStringLiteral("rotator"), rotator);
-    ini.sync();
-    if (ini.status() != QSettings::NoError) {
-        if (error)
-            *error = QStringLiteral("%1 cannot be written").arg(iniFile);
-        return false;
-    }
-    return true;
 }

@@ -16,8 +16,10 @@ struct HamlibDeviceSettings
     bool operator==(const HamlibDeviceSettings &) const = default;
 };
 
-// Radio and rotator settings, kept in brelog.ini of the program folder, groups [rig]
-// and [rotator]. Without the file both are disabled.
+class QSettings;
+
+// Radio and rotator settings: the groups [rig] and [rotator] of brelog.ini, read and
+// written through ProgramSettings. Without the file both are disabled.
 struct StationSettings
 {
     HamlibDeviceSettings rig;
@@ -26,10 +28,7 @@ struct StationSettings
     static constexpr quint16 RigDefaultPort = 4532;
     static constexpr quint16 RotatorDefaultPort = 4533;
 
-    // brelog.ini of the program folder.
-    static QString defaultFile();
-    static StationSettings load(const QString &iniFile = defaultFile());
-    // Writes both groups; false (with the reason) when the file cannot be written.
-    bool save(const QString &iniFile = defaultFile(), QString *error = nullptr) const;
+    static StationSettings read(QSettings &ini);
+    void write(QSettings &ini) const;
     bool operator==(const StationSettings &) const = default;
 };

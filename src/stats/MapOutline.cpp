@@ -7,12 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString MapOutline::defaultPath()
+QString MapOutline::defaultPath(const ProgramFolder &folder)
 {
     // A program folder given on the command line need not hold the map: the one shipped
     // beside the program serves then.
     const QString relative = QStringLiteral("map/europe.map");
-    const QString own = ProgramFolder::file(relative);
+    const QString own = folder.file(relative);
     if (QFileInfo::exists(own) || !QCoreApplication::instance())
         return own;
     const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(relative);

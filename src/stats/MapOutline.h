@@ -1,4 +1,6 @@
 #pragma once
+
+class ProgramFolder;
 #include <QPointF>
 #include <QString>
 #include <QVector>
@@ -15,5 +17,5 @@ struct MapOutline
     bool load(const QString &path, QString *error = nullptr);
     bool isEmpty() const { return land.isEmpty(); }
     // map/europe.map of the program folder, or else the one beside the program.
-    static QString defaultPath();
+    static QString defaultPath(const ProgramFolder &folder);
 };

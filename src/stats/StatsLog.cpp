@@ -16,11 +16,13 @@ bool run(QSqlDatabase db, QSqlQuery &q, const char *columns, const QString &band
 {
     q = QSqlQuery(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM takmicenje WHERE Dodatak1 LIKE ? ESCAPE '\\' ORDER BY ID")
-                  .arg(QLatin1String(columns)));
-    q.addBindValue(LogStore::bandPattern(band));
-    if (q.exec())
-        return true;
+    // A statement that cannot be prepared says why, not "Parameter count mismatch".
+    if (q.prepare(QStringLiteral("SELECT %1 FROM takmicenje WHERE %2 ORDER BY ID")
+                      .arg(QLatin1String(columns), LogStore::bandCondition()))) {
+        q.addBindValue(LogStore::bandPattern(band));
+        if (q.exec())
+            return true;
+    }
     if (error)
         *error = q.lastError().text();
     return false;

@@ -4,6 +4,7 @@
 // to the controller's own change handling, in the lookup set chosen by `editing`.
 
 #include "callinfo/ui/CallInfoController.h"
+#include "contest/ContestContext.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryLine.h"
 
@@ -18,7 +19,9 @@ struct EntryFixture
 {
     QWidget window;
     EntryLine entry;
-    EntrySession session;
+    // The folder of the test program, as the program's own folder is of the program.
+    ContestContext context{ProgramFolder::executableFolder()};
+    EntrySession session{context};
     BandLogModel &band = session.log();
     bool editing = false; // a logged QSO is loaded: the edit set of the lookup
     CallInfoController *callInfo = nullptr;
@@ -65,7 +68,7 @@ struct EntryFixture
                          [this](const QString &t) { session.setSerialSent(t); });
         entry.Text4->setText(QStringLiteral("001"));
 
-        callInfo = new CallInfoController(entry, &window);
+        callInfo = new CallInfoController(context.folder(), entry, &window);
         QObject::connect(entry.Text2, &QLineEdit::textChanged, &window, [this](const QString &t) {
             session.setCall(t);
             callInfo->callChanged(t, editing);

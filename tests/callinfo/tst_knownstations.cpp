@@ -1,3 +1,4 @@
+#include "StoredRows.h"
 #include "EntryFixture.h"
 
 #include "callinfo/KnownStationIndex.h"
@@ -34,18 +35,8 @@ void fill(const QString &path, const QList<QPair<QString, QString>> &stations)
 
 QStringList storedRows(const QString &path)
 {
-    QStringList out;
-    QString error;
-    QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("read"), &error, false);
-    {
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("SELECT ID, pozivni, lokator FROM evidencija ORDER BY ID"));
-        while (q.next())
-            out << QStringLiteral("%1|%2|%3").arg(q.value(0).toString(), q.value(1).toString(),
-                                                  q.value(2).toString());
-    }
-    SqliteDatabase::close(db);
-    return out;
+    return TestSupport::storedRows(path, QStringLiteral("ID, pozivni, lokator"), QStringLiteral("evidencija"),
+                                   TestSupport::Blanks::Kept);
 }
 
 QStringList calls(const KnownStations &store, const KnownStations::Result &r)
@@ -77,7 +68,6 @@ private slots:
     {
         m_path = m_dir.filePath(QStringLiteral("evidencija.mdb"));
         QFile::remove(m_path);
-        ProgramFolder::setPath(m_dir.path());
     }
 
     // Stations inserted one by one (as saves add them) are found exactly where a

@@ -101,6 +101,23 @@ private slots:
         QCOMPARE(calls(rows), (QStringList{"9A1AA@JN75AB", "S5_1@JN76AA", "S51A@JN76TO", "S51A@JN76TP"}));
     }
 
+    void searchWithoutTheLogTableSaysWhy()
+    {
+        // A file that is not a contest: the reason names the missing table rather than
+        // the binding that could not follow a statement never prepared.
+        QString error;
+        QSqlDatabase other =
+            SqliteDatabase::open(m_folder.file(QStringLiteral("other.mdb")), QStringLiteral("other"), &error);
+        QVERIFY2(other.isValid(), qPrintable(error));
+        QVector<QsoRow> rows{QsoRow{}};
+        error.clear();
+        QVERIFY(!LogSearch::byCall(other, QStringLiteral("144 MHz"), QStringLiteral("S5"), rows, &error));
+        SqliteDatabase::close(other);
+        QVERIFY(rows.isEmpty());
+        QVERIFY2(error.contains(QLatin1String("takmicenje")), qPrintable(error));
+        QVERIFY2(!error.contains(QLatin1String("Parameter count")), qPrintable(error));
+    }
+
     void searchWindowsCarryTheirNamesOnce_data()
     {
         QTest::addColumn<int>("kind");

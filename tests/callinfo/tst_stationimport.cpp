@@ -79,7 +79,6 @@ class TestStationImport : public QObject
     {
         const QString path = m_dir.filePath(QStringLiteral("evidencija.mdb"));
         QFile::remove(path);
-        ProgramFolder::setPath(m_dir.path());
         return path;
     }
 
@@ -232,8 +231,8 @@ private slots:
     void commandLineReportsAndFailsWithoutReadableFile()
     {
         const QString path = freshStore();
-        QCOMPARE(StationImportCli::run({m_dir.filePath("missing.edi")}), 1);
-        QCOMPARE(StationImportCli::run({sample("E71W_144.edi"), m_dir.filePath("missing.edi")}), 0);
+        QCOMPARE(StationImportCli::run(ProgramFolder(m_dir.path()), {m_dir.filePath("missing.edi")}), 1);
+        QCOMPARE(StationImportCli::run(ProgramFolder(m_dir.path()), {sample("E71W_144.edi"), m_dir.filePath("missing.edi")}), 0);
         KnownStations store;
         QVERIFY(store.open(path));
         QCOMPARE(locatorOf(store, "9A1N"), QStringLiteral("JN85LI "));

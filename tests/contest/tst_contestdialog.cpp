@@ -1,16 +1,20 @@
 // The contest data dialog ContestDataDialog on a real contest database in a temporary program folder.
+#include "MainWindowFixture.h"
 #include "TestPlatform.h"
 #include "TestSupport.h"
 
 #include "contest/BandLabels.h"
-#include "contest/ContestSession.h"
 #include "contest/ContestSettings.h"
-#include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestDataDialog.h"
 #include "contest/ui/ContestFileCommands.h"
-#include "contest/ContestSession.h"
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/MessageWindow.h"
+#include "cw/CwMemories.h"
+#include "cw/Keyer.h"
+#include "cw/ui/KeyerPanel.h"
+#include "contestlog/EntrySession.h"
+#include "export/ui/ExportCommands.h"
+#include "shell/ui/Form1.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,10 +34,10 @@ namespace {
 
 using Row = QMap<QString, QString>;
 
-QList<Row> settingsRows()
+QList<Row> settingsRows(QSqlDatabase db)
 {
     QList<Row> rows;
-    QSqlQuery q(ContestSession::instance().database());
+    QSqlQuery q(db);
     q.exec(QStringLiteral("SELECT * FROM postavke ORDER BY ID"));
     while (q.next()) {
         Row r;
@@ -53,9 +57,9 @@ ContestSettings settingsFor(int k, const QString &name, const QString &power)
     return s;
 }
 
-bool storeRow(int k, const QString &name, const QString &power)
+bool storeRow(QSqlDatabase db, int k, const QString &name, const QString &power)
 {
-    return ContestSettingsTable::insertBandRow(ContestSession::instance().database(), settingsFor(k, name, power), k);
+    return ContestSettingsTable::insertBandRow(db, settingsFor(k, name, power), k);
 }
 
 }
@@ -80,9 +84,11 @@ class TestContestDialog : public QObject
         return field<ChameleonButton>(QStringLiteral("chameleonButton%1").arg(n));
     }
     QTabWidget *tabs() const { return field<QTabWidget>(QStringLiteral("TabStrip1")); }
+    ContestContext &ctx() const { return m_folder->context(); }
+    QSqlDatabase db() const { return ctx().database(); }
     ContestDataDialog *openDialog()
     {
-        m_dialog = ContestDataDialog::showDialog(m_platform.platform());
+        m_dialog = ContestDataDialog::showDialog(m_platform.platform(), ctx());
         return m_dialog;
     }
     void fillRequired(int tab, const QString &power)
@@ -98,8 +104,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<TempProgramFolder>();
-        QVERIFY(ContestSession::instance().open());
-        ContestSettingsStore::instance().discard();
+        QVERIFY(ctx().session().open());
     }
 
     void cleanup()
@@ -108,9 +113,59 @@ private slots:
             w->close();
         QApplication::processEvents();
         delete m_dialog.data();
-        ContestSettingsStore::instance().discard();
-        ContestSession::instance().close();
+        ctx().session().close();
         m_folder.reset();
+    }
+
+    // What the operator types into the dialog and does not store must not score a
+    // QSO, fill a keyer macro or go into an export; once stored, it does all three.
+    void onlyStoredContestDataReachQsosMacrosAndExports()
+    {
+        MainWindowFixture f({3}, TestSupport::sampleSettings(), [](TempProgramFolder &folder) {
+            CwMemories::write(folder.programFolder(), 0, QStringLiteral("de {MYLOC}"));
+        });
+        ContestContext &context = f.folder().context();
+        KeyerPanel &keyer = f.window().keyer(); // keys the test platform's recording line
+        auto keyed = [&] {
+            QTest::mouseClick(keyer.chameleonButton4[0], Qt::LeftButton);
+            QTest::qWaitFor([&] { return !keyer.keyer().isBusy(); }, 8000);
+            return keyer.txtScreen->text();
+        };
+        auto exportedOwnLocator = [&]() -> QString {
+            if (!ExportCommands::exportEdi(context, f.window().entrySession(), f.testPlatform().platform()))
+                return QStringLiteral("no export");
+            const QDir log(f.folder().file(QStringLiteral("log")));
+            QFile edi(log.filePath(log.entryList({QStringLiteral("*.edi")}).value(0)));
+            if (!edi.open(QIODevice::ReadOnly))
+                return QStringLiteral("no file");
+            for (const QByteArray &l : edi.readAll().split('\n'))
+                if (l.startsWith("PWWLo="))
+                    return QString::fromLatin1(l.mid(6).trimmed());
+            return {};
+        };
+        auto qrbOfLastRow = [&] { return f.storedRows().constLast().section(QLatin1Char('|'), 2, 2); };
+
+        f.window().action(QStringLiteral("osobnepostavke"))->trigger();
+        m_dialog = ContestDataDialog::openInstance();
+        QVERIFY(m_dialog);
+        tabs()->setCurrentIndex(2); // 144 MHz, the stored band
+        QLineEdit *own = field(QStringLiteral("Text8"));
+        own->selectAll();
+        QTest::keyClicks(own, QStringLiteral("JO65AB"));
+        QCOMPARE(own->text(), QStringLiteral("JO65AB"));
+
+        f.typeQso(QStringLiteral("S51A"), QStringLiteral("1"), QStringLiteral("86CD"));
+        QCOMPARE(qrbOfLastRow(), QStringLiteral("121")); // from the stored JN85AB
+        QCOMPARE(keyed(), QStringLiteral("de jn85ab"));
+        QCOMPARE(exportedOwnLocator(), QStringLiteral("JN85AB"));
+
+        QTest::mouseClick(button(2), Qt::LeftButton); // "Izmjeni" stores the band's row
+        QTRY_VERIFY(!m_dialog);
+        QCOMPARE(context.contestData().settings().lokator, QStringLiteral("JO65AB"));
+        f.typeQso(QStringLiteral("S52B"), QStringLiteral("2"), QStringLiteral("86CD"));
+        QCOMPARE(qrbOfLastRow(), QStringLiteral("1034"));
+        QCOMPARE(keyed(), QStringLiteral("de jo65ab"));
+        QCOMPARE(exportedOwnLocator(), QStringLiteral("JO65AB"));
     }
 
     void everyDesignNameExistsOnce()
@@ -147,7 +202,7 @@ private slots:
         QCOMPARE(field<QDateEdit>(QStringLiteral("DTPicker1"))->date(), today);
         QCOMPARE(field<QDateEdit>(QStringLiteral("DTPicker2"))->date(), today);
         QVERIFY(field<QDateEdit>(QStringLiteral("DTPicker1"))->calendarPopup());
-        QCOMPARE(ContestSettingsStore::instance().settings().trajeOd, today.toString(QStringLiteral("yyyy-MM-dd")));
+        QCOMPARE(m_dialog->draft().trajeOd, today.toString(QStringLiteral("yyyy-MM-dd")));
         for (int k = 1; k <= 15; ++k) {
             QCOMPARE(field(QStringLiteral("Text22(%1)").arg(k))->text(), QStringLiteral("0"));
             QCOMPARE(field<QComboBox>(QStringLiteral("Combo1(%1)").arg(k))->currentText(), QStringLiteral("FM"));
@@ -164,12 +219,12 @@ private slots:
 
     void storedRowsFillTheirOwnPanels()
     {
-        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
-        QVERIFY(storeRow(4, QStringLiteral("Second"), QStringLiteral("25")));
+        QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
+        QVERIFY(storeRow(db(), 4, QStringLiteral("Second"), QStringLiteral("25")));
         // A row of a band the program does not know must not land on band 4's panel.
         ContestSettings odd = settingsFor(4, QStringLiteral("Odd"), QStringLiteral("999"));
         odd.bands[4].band = QStringLiteral("13 cm");
-        QVERIFY(ContestSettingsTable::insertBandRow(ContestSession::instance().database(), odd, 4));
+        QVERIFY(ContestSettingsTable::insertBandRow(db(), odd, 4));
 
         openDialog();
         QCOMPARE(field(QStringLiteral("Text1"))->text(), QStringLiteral("Odd")); // general fields: last row
@@ -177,7 +232,7 @@ private slots:
         QCOMPARE(field(QStringLiteral("Text21(4)"))->text(), QStringLiteral("25"));
         QCOMPARE(field(QStringLiteral("Text5(4)"))->text(), QStringLiteral("432 MHz"));
         QCOMPARE(field<QComboBox>(QStringLiteral("Combo1(3)"))->currentText(), QStringLiteral("SSB"));
-        QCOMPARE(ContestSettingsStore::instance().settings().bandList,
+        QCOMPARE(ctx().contestData().settings().bandList,
                  QStringList({QStringLiteral("144 MHz "), QStringLiteral("432 MHz "), QStringLiteral("13 cm ")}));
 
         // Tab change: band number, band label and the button rule follow the tab.
@@ -201,7 +256,7 @@ private slots:
         field<QPlainTextEdit>(QStringLiteral("Text28(3)"))->setPlainText(QStringLiteral("line 1\nline 2"));
         QString bandSeenByMainWindow;
         connect(m_dialog, &ContestDataDialog::settingsStored, this,
-                [&] { bandSeenByMainWindow = ContestSettingsStore::instance().settings().firstBand(); });
+                [&] { bandSeenByMainWindow = ctx().contestData().settings().firstBand(); });
         QSignalSpy stored(m_dialog.data(), &ContestDataDialog::settingsStored);
 
         QTest::mouseClick(button(1), Qt::LeftButton);
@@ -209,8 +264,8 @@ private slots:
         QCOMPARE(stored.size(), 1);
         QCOMPARE(bandSeenByMainWindow, QStringLiteral("144 MHz"));
         QTRY_VERIFY(!m_dialog);
-        QVERIFY(!ContestSettingsStore::instance().isLoaded()); // closing discards the record
-        const QList<Row> rows = settingsRows();
+        QVERIFY(ctx().contestData().isLoaded()); // the stored data were read again at once
+        const QList<Row> rows = settingsRows(db());
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0][QStringLiteral("Band")], QStringLiteral("144 MHz "));
         QCOMPARE(rows[0][QStringLiteral("NazivNatjecanja")], QStringLiteral("Kup Hrvatske "));
@@ -224,7 +279,7 @@ private slots:
         QCOMPARE(rows[0][QStringLiteral("TrajeOd")],
                  m_platform.clock.todayUtc().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' '));
         // The next reader loads the stored row.
-        QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN75OS"));
+        QCOMPARE(ctx().contestData().settings().lokator, QStringLiteral("JN75OS"));
     }
 
     void missingDataKeepsTheDialogAndWhatWasTyped_data()
@@ -255,12 +310,12 @@ private slots:
         QCOMPARE(field(QStringLiteral("Text9"))->text(), QStringLiteral("Ilica 1"));
         if (emptied != QLatin1String("Text1"))
             QCOMPARE(field(QStringLiteral("Text1"))->text(), QStringLiteral("Kup Hrvatske"));
-        QVERIFY(settingsRows().isEmpty());
+        QVERIFY(settingsRows(db()).isEmpty());
     }
 
     void updateWithoutPowerKeepsTheDialog()
     {
-        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
+        QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
         openDialog();
         tabs()->setCurrentIndex(2);
         QVERIFY(!button(2)->isHidden());
@@ -268,13 +323,13 @@ private slots:
         QTest::mouseClick(button(2), Qt::LeftButton);
         QVERIFY(MessageWindow::find(QStringLiteral("Form13")));
         QVERIFY(m_dialog && m_dialog->isVisible());
-        QCOMPARE(settingsRows().at(0)[QStringLiteral("Snaga")], QStringLiteral("100 "));
+        QCOMPARE(settingsRows(db()).at(0)[QStringLiteral("Snaga")], QStringLiteral("100 "));
     }
 
     void updateRewritesTheBandRowOnly()
     {
-        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
-        QVERIFY(storeRow(4, QStringLiteral("Second"), QStringLiteral("25")));
+        QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
+        QVERIFY(storeRow(db(), 4, QStringLiteral("Second"), QStringLiteral("25")));
         openDialog();
         tabs()->setCurrentIndex(2);
         field(QStringLiteral("Text1"))->clear(); // no checks on "Izmjeni": the empty name is stored
@@ -284,7 +339,7 @@ private slots:
         QTest::mouseClick(button(2), Qt::LeftButton);
         QCOMPARE(stored.size(), 1);
         QTRY_VERIFY(!m_dialog);
-        const QList<Row> rows = settingsRows();
+        const QList<Row> rows = settingsRows(db());
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0][QStringLiteral("NazivNatjecanja")], QStringLiteral(" "));
         QCOMPARE(rows[0][QStringLiteral("Snaga")], QStringLiteral("300 "));
@@ -302,7 +357,7 @@ private slots:
         tabs()->setCurrentIndex(4);
         QVERIFY(!button(2)->isHidden());
         QTest::mouseClick(button(2), Qt::LeftButton);
-        const QList<Row> rows = settingsRows();
+        const QList<Row> rows = settingsRows(db());
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0][QStringLiteral("Band")], QStringLiteral("1,3 GHz "));
         QCOMPARE(rows[0][QStringLiteral("Snaga")], QStringLiteral("10 "));
@@ -318,13 +373,13 @@ private slots:
     {
         QFETCH(bool, update);
         if (update)
-            QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
-        QSqlQuery q(ContestSession::instance().database());
+            QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
+        QSqlQuery q(db());
         QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER refuse_insert BEFORE INSERT ON postavke "
                                       "BEGIN SELECT RAISE(ABORT, 'disk is full'); END")));
         QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON postavke "
                                       "BEGIN SELECT RAISE(ABORT, 'disk is full'); END")));
-        const QList<Row> before = settingsRows();
+        const QList<Row> before = settingsRows(db());
         openDialog();
         fillRequired(3, QStringLiteral("400"));
         QSignalSpy stored(m_dialog.data(), &ContestDataDialog::settingsStored);
@@ -336,12 +391,12 @@ private slots:
         QCOMPARE(stored.size(), 0);
         QVERIFY(m_dialog && m_dialog->isVisible());
         QCOMPARE(field(QStringLiteral("Text21(3)"))->text(), QStringLiteral("400"));
-        QCOMPARE(settingsRows(), before);
+        QCOMPARE(settingsRows(db()), before);
     }
 
     void clearEmptiesTheRecordAndTheOpenDialog()
     {
-        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
+        QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
         openDialog();
         tabs()->setCurrentIndex(2);
         field<QDateEdit>(QStringLiteral("DTPicker1"))->setDate(QDate(2026, 5, 2));
@@ -360,22 +415,22 @@ private slots:
         QCOMPARE(field<QDateEdit>(QStringLiteral("DTPicker1"))->date(), QDate(2026, 5, 2));
         QVERIFY(!button(1)->isHidden());
         QVERIFY(button(2)->isHidden());
-        const ContestSettings &s = ContestSettingsStore::instance().settings();
+        const ContestSettings &s = m_dialog->draft();
         QVERIFY(s.lokator.isEmpty());
         QCOMPARE(s.bandList, QStringList({QStringLiteral("144 MHz ")}));
-        QCOMPARE(settingsRows().size(), 1); // the table is not touched
+        QCOMPARE(settingsRows(db()).size(), 1); // the table is not touched
+        QCOMPARE(ctx().contestData().settings().lokator, QStringLiteral("JN85AB")); // nor the stored data
     }
 
-    void clearWithoutDialogCreatesTheRecordEmptied()
+    // Until the new contest exists, its emptied data score nothing: the stored ones stay.
+    void clearWithoutDialogKeepsTheStoredData()
     {
-        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
+        QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
         ContestDataDialog::ClearContestDialog();
-        const ContestSettings &s = ContestSettingsStore::instance().settings();
-        QVERIFY(ContestSettingsStore::instance().isLoaded());
-        QVERIFY(s.nazivNatjecanja.isEmpty());
-        QVERIFY(s.bands[3].snaga.isEmpty());
-        QCOMPARE(s.bands[1].band, QStringLiteral("50 MHz"));
-        QCOMPARE(s.bands[3].transOsc, QStringLiteral("0"));
+        const ContestSettings &s = ctx().contestData().settings();
+        QCOMPARE(s.nazivNatjecanja, QStringLiteral("First"));
+        QCOMPARE(s.bands[3].snaga, QStringLiteral("100"));
+        QCOMPARE(s.lokator, QStringLiteral("JN85AB"));
     }
 
     void typedLettersAreUpperCased_data()
@@ -420,22 +475,22 @@ private slots:
     void bandStoredIsTheTabLabelAfterAReload()
     {
         QFETCH(bool, answerNo);
-        QVERIFY(storeRow(3, QStringLiteral("First"), QStringLiteral("100")));
+        QVERIFY(storeRow(db(), 3, QStringLiteral("First"), QStringLiteral("100")));
         openDialog();
         tabs()->setCurrentIndex(3); // 432 MHz, no row yet
         TestPlatform answering(TestPlatform::MessageMode::Recorded);
-        ContestFileCommands commands(nullptr, answering.platform());
+        ContestFileCommands commands(nullptr, answering.platform(), ctx());
         if (answerNo) {
             commands.newContest(); // empties the record and selects band 1
             QVERIFY(answering.recorded.answer(QStringLiteral("Form8"), QStringLiteral("chameleonButton2")));
             tabs()->setCurrentIndex(3);
         }
-        ContestSettingsStore::instance().reload();
+        ctx().contestData().reload();
         QCOMPARE(field(QStringLiteral("Text5(4)"))->text(), QStringLiteral("432 MHz"));
         fillRequired(4, QStringLiteral("25"));
         QTest::mouseClick(button(1), Qt::LeftButton);
         QTRY_VERIFY(!m_dialog);
-        const QList<Row> rows = settingsRows();
+        const QList<Row> rows = settingsRows(db());
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1][QStringLiteral("Band")], QStringLiteral("432 MHz "));
         QCOMPARE(rows[1][QStringLiteral("Snaga")], QStringLiteral("25 "));

@@ -1,4 +1,5 @@
 // New contest, contest copies and opening a copy, on a temporary program folder.
+#include "StoredRows.h"
 #include "TestPlatform.h"
 #include "TestSupport.h"
 
@@ -31,18 +32,7 @@ namespace {
 // Rows of `table` in the file at `path`, read through a connection of the test's own.
 int countRows(const QString &path, const QString &table)
 {
-    QString error;
-    QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-count"), &error, false);
-    if (!db.isValid())
-        return -1;
-    int n = -1;
-    {
-        QSqlQuery q(db);
-        if (q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && q.next())
-            n = q.value(0).toInt();
-    }
-    SqliteDatabase::close(db);
-    return n;
+    return TestSupport::storedCount(path, table);
 }
 
 bool addQsos(QSqlDatabase db, int count, const QString &prefix = QStringLiteral("9A"))
@@ -72,25 +62,34 @@ class TestContestFiles : public QObject
     TestPlatform m_platform;
 
     QString working() const { return m_folder->file(QStringLiteral("contest.mdb")); }
-    QSqlDatabase db() const { return ContestSession::instance().database(); }
+    ContestContext &ctx() const { return m_folder->context(); }
+    QSqlDatabase db() const { return ctx().database(); }
+    // The contest name as if stored in the contest data dialog.
+    void storeContestName(const QString &name) const
+    {
+        QSqlQuery q(db());
+        q.prepare(QStringLiteral("UPDATE postavke SET NazivNatjecanja = ?"));
+        q.addBindValue(name + QLatin1Char(' '));
+        QVERIFY(q.exec());
+        ctx().contestData().reload();
+    }
     QStringList backups() const
     {
         return QDir(m_folder->file(QStringLiteral("BackUp"))).entryList(QDir::Files, QDir::Name);
     }
-    // The log can still be written through the program-wide connection.
-    bool logUsable() const { return ContestSession::instance().isOpen() && addQsos(db(), 1, QStringLiteral("S5")); }
+    // The log can still be written through the session's connection.
+    bool logUsable() const { return ctx().session().isOpen() && addQsos(db(), 1, QStringLiteral("S5")); }
 
 private slots:
     void init()
     {
         m_folder = std::make_unique<TempProgramFolder>();
         QVERIFY(TestSupport::addBands(working(), {3, 4}));
-        QVERIFY(ContestSession::instance().open());
+        QVERIFY(ctx().session().open());
         QVERIFY(addQsos(db(), 2));
-        ContestSettingsStore::instance().discard();
         m_platform.clock.now = QDateTime(QDate(2026, 5, 2), QTime(14, 3, 9), Qt::UTC);
         m_platform.files.chosen.clear();
-        m_commands = std::make_unique<ContestFileCommands>(nullptr, m_platform.platform());
+        m_commands = std::make_unique<ContestFileCommands>(nullptr, m_platform.platform(), ctx());
     }
 
     void cleanup()
@@ -99,8 +98,7 @@ private slots:
             w->close();
         QApplication::processEvents();
         m_commands.reset();
-        ContestSettingsStore::instance().discard();
-        ContestSession::instance().close();
+        ctx().session().close();
         m_folder.reset();
     }
 
@@ -113,8 +111,8 @@ private slots:
         QVERIFY(warning && warning->isVisible());
         QCOMPARE(warning->objectName(), QStringLiteral("Form8"));
         QVERIFY(warning->text().startsWith(QStringLiteral("UPOZORENJE:")));
-        // The contest data are emptied before the answer.
-        QVERIFY(ContestSettingsStore::instance().settings().lokator.isEmpty());
+        // The stored contest data go on scoring until the answer.
+        QCOMPARE(ctx().contestData().settings().lokator, QStringLiteral("JN85AB"));
 
         QTest::mouseClick(warning->button(QStringLiteral("chameleonButton1")), Qt::LeftButton);
 
@@ -128,14 +126,15 @@ private slots:
         QVERIFY(MessageWindow::find(QStringLiteral("Form9")));
         QCOMPARE(closing.size(), 1);
         QCOMPARE(created.size(), 1);
-        QVERIFY(ContestSettingsStore::instance().settings().bandList.isEmpty());
+        QVERIFY(ctx().contestData().settings().bandList.isEmpty());
+        QVERIFY(ctx().contestData().settings().lokator.isEmpty());
         QVERIFY(logUsable());
         QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 1);
     }
 
     void newContestNoChangesNothing()
     {
-        const QString ownLocator = ContestSettingsStore::instance().settings().lokator;
+        const QString ownLocator = ctx().contestData().settings().lokator;
         QVERIFY(!ownLocator.isEmpty());
         QSignalSpy created(m_commands.get(), &ContestFileCommands::newContestCreated);
         m_commands->newContest();
@@ -147,7 +146,7 @@ private slots:
         QVERIFY(backups().isEmpty());
         QCOMPARE(countRows(working(), QStringLiteral("takmicenje")), 2);
         QCOMPARE(countRows(working(), QStringLiteral("postavke")), 2);
-        QCOMPARE(ContestSettingsStore::instance().settings().lokator, ownLocator);
+        QCOMPARE(ctx().contestData().settings().lokator, ownLocator);
         QVERIFY(logUsable());
     }
 
@@ -193,7 +192,7 @@ private slots:
 
     void copyIsSavedUnderTheContestNameAndReplacedByTheNewerOne()
     {
-        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("  Kup Hrvatske 2026 ");
+        storeContestName(QStringLiteral("  Kup Hrvatske 2026 "));
         QSignalSpy saved(m_commands.get(), &ContestFileCommands::copySaved);
         m_commands->saveContestCopy();
         const QString copy = m_folder->file(QStringLiteral("BackUp/Kup Hrvatske 2026.mdb"));
@@ -220,7 +219,7 @@ private slots:
     void contestNameThatIsNoFileNameMakesNoCopy()
     {
         QFETCH(QString, name);
-        ContestSettingsStore::instance().settings().nazivNatjecanja = name;
+        storeContestName(name);
         const QStringList before = QDir(m_folder->path()).entryList(QDir::Files);
         m_commands->saveContestCopy();
         MessageWindow *message = MessageWindow::find(QStringLiteral("Form22"));
@@ -337,7 +336,7 @@ private slots:
         // Whoever looks at BackUp while a copy is replaced (or after a crash at any
         // moment) finds the old or the new copy under the name, never none: the new one
         // is renamed over the old, which is never deleted first.
-        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("Kup");
+        storeContestName(QStringLiteral("Kup"));
         m_commands->saveContestCopy();
         QCOMPARE(backups(), QStringList(QStringLiteral("Kup.mdb")));
         const int watch = inotify_init1(IN_NONBLOCK);
@@ -370,27 +369,27 @@ private slots:
         TmpfsMount disk(1024);
         if (!disk.isMounted())
             QSKIP(qPrintable(disk.skipReason()));
-        ContestSession::instance().close();
+        storeContestName(QStringLiteral("Kup"));
+        ctx().session().close();
         QVERIFY(QFile::copy(working(), disk.file(QStringLiteral("contest.mdb"))));
-        ProgramFolder::setPath(disk.path());
-        QVERIFY(ContestSession::instance().open());
-        ContestSettingsStore::instance().settings().nazivNatjecanja = QStringLiteral("Kup");
-        m_commands->saveContestCopy();
+        ContestContext onDisk(disk.path());
+        QVERIFY(onDisk.session().open());
+        ContestFileCommands commands(nullptr, m_platform.platform(), onDisk);
+        commands.saveContestCopy();
         const QString copy = disk.file(QStringLiteral("BackUp/Kup.mdb"));
         QCOMPARE(countRows(copy, QStringLiteral("takmicenje")), 2);
         const QByteArray good = readAll(copy);
 
-        QVERIFY(addQsos(db(), 1, QStringLiteral("OE")));
+        QVERIFY(addQsos(onDisk.database(), 1, QStringLiteral("OE")));
         QVERIFY(disk.fill());
-        m_commands->saveContestCopy();
+        commands.saveContestCopy();
         MessageWindow *failure = MessageWindow::find(QStringLiteral("Form28"));
         QVERIFY(failure);
         QVERIFY2(failure->text().contains(QStringLiteral("disk full")), qPrintable(failure->text()));
         QCOMPARE(readAll(copy), good);
         QCOMPARE(QDir(disk.file(QStringLiteral("BackUp"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList(QStringLiteral("Kup.mdb")));
-        ContestSession::instance().close();
-        ProgramFolder::setPath(m_folder->path());
+        onDisk.session().close();
     }
 
     void openedCopyBringsItsOwnContestData()
@@ -399,11 +398,11 @@ private slots:
         const QString chosen = m_folder->file(QStringLiteral("BackUp/other.mdb"));
         QVERIFY(ContestDatabase::createFile(chosen, nullptr));
         QVERIFY(TestSupport::addBands(chosen, {9}, TestSupport::sampleSettings(QStringLiteral("JN65TW"))));
-        QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN85AB"));
+        QCOMPARE(ctx().contestData().settings().lokator, QStringLiteral("JN85AB"));
         m_platform.files.chosen = QStringList(chosen);
         m_commands->openSavedContest();
-        QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN65TW"));
-        QCOMPARE(ContestSettingsStore::instance().settings().firstBand(), QStringLiteral("10 GHz"));
+        QCOMPARE(ctx().contestData().settings().lokator, QStringLiteral("JN65TW"));
+        QCOMPARE(ctx().contestData().settings().firstBand(), QStringLiteral("10 GHz"));
     }
 };
 

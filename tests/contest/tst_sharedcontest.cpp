@@ -1,4 +1,5 @@
 // Several PCs logging into one contest on a PostgreSQL server of the test's own.
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 #include "PgTestServer.h"
 #include "TestPlatform.h"
@@ -48,12 +49,7 @@ struct OtherPc
 
 QStringList column(QSqlDatabase db, const QString &expression)
 {
-    QStringList out;
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(expression));
-    while (q.next())
-        out << q.value(0).toString().trimmed();
-    return out;
+    return TestSupport::storedRows(db, expression);
 }
 
 }
@@ -81,7 +77,7 @@ private slots:
 
 private:
     QString freshDatabase();
-    void openSession(const QString &url);
+    void openSession(ContestSession &session, const QString &url);
     std::unique_ptr<MainWindowFixture> windowOn(const QString &url);
 
     std::unique_ptr<PgTestServer> m_server;
@@ -106,10 +102,6 @@ void TestSharedContest::cleanup()
     if (m_server && !m_server->isRunning())
         QVERIFY2(m_server->restart(&error), qPrintable(error));
     MainWindowFixture::closeMessageWindows();
-    ContestSession::instance().close();
-    ContestSession::instance().setServerUrl({});
-    ContestSession::instance().setCheckInterval(2000);
-    ContestSettingsStore::instance().discard();
 }
 
 QString TestSharedContest::freshDatabase()
@@ -121,9 +113,8 @@ QString TestSharedContest::freshDatabase()
     return url;
 }
 
-void TestSharedContest::openSession(const QString &url)
+void TestSharedContest::openSession(ContestSession &session, const QString &url)
 {
-    ContestSession &session = ContestSession::instance();
     session.setServerUrl(url);
     QString error;
     QVERIFY2(session.open(&error), qPrintable(error));
@@ -132,10 +123,10 @@ void TestSharedContest::openSession(const QString &url)
 // The main window of a PC on the server, with contest data for 144 MHz stored there.
 std::unique_ptr<MainWindowFixture> TestSharedContest::windowOn(const QString &url)
 {
-    return std::make_unique<MainWindowFixture>(QList<int>{}, TestSupport::sampleSettings(), [url](TempProgramFolder &) {
+    return std::make_unique<MainWindowFixture>(QList<int>{}, TestSupport::sampleSettings(), [url](TempProgramFolder &folder) {
         OtherPc setup(url);
         ContestSettingsTable::insertBandRow(setup.db, TestSupport::sampleSettings(), 3);
-        ContestSession::instance().setServerUrl(url);
+        folder.context().session().setServerUrl(url);
     });
 }
 
@@ -314,7 +305,8 @@ void TestSharedContest::lostServerRefusesTheSaveAndLoggingResumes()
 {
     const QString url = freshDatabase();
     auto f = windowOn(url);
-    ContestSession::instance().setCheckInterval(200);
+    ContestSession &session = f->folder().context().session();
+    session.setCheckInterval(200);
     EntryLine &e = f->window().entry();
     auto *lamp = f->window().findChild<QLabel *>(QStringLiteral("ServerLamp"));
     QVERIFY(lamp && lamp->isVisible());
@@ -328,19 +320,19 @@ void TestSharedContest::lostServerRefusesTheSaveAndLoggingResumes()
     QVERIFY(MessageWindow::find(QStringLiteral("Form20")));
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A"));
     QCOMPARE(e.Text7->text(), QStringLiteral("7"));
-    QTRY_VERIFY(!ContestSession::instance().isConnected());
+    QTRY_VERIFY(!session.isConnected());
     QVERIFY(lamp->styleSheet() != upStyle);
 
     QString error;
     QVERIFY2(m_server->restart(&error), qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(ContestSession::instance().isConnected(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(session.isConnected(), 10000);
     QCOMPARE(lamp->styleSheet(), upStyle);
     QCOMPARE(e.Text2->text(), QStringLiteral("S51A")); // still waiting to be saved
     MainWindowFixture::closeMessageWindows();
     QTest::keyClick(e.Text8, Qt::Key_Return);
     QVERIFY(!MessageWindow::find(QStringLiteral("Form20")));
     QCOMPARE(f->storedCount(), 1);
-    QCOMPARE(column(ContestSession::instance().database(), QStringLiteral("NrR")), QStringList({"7"}));
+    QCOMPARE(column(session.database(), QStringLiteral("NrR")), QStringList({"7"}));
     QCOMPARE(e.Text2->text(), QString());
 }
 
@@ -348,8 +340,8 @@ void TestSharedContest::contestCopyFromTheServerOpensOnALonePc()
 {
     const QString url = freshDatabase();
     TempProgramFolder folder;
-    ContestSession &session = ContestSession::instance();
-    openSession(url);
+    ContestSession &session = folder.context().session();
+    openSession(session, url);
     QString error;
     ContestSettings settings = TestSupport::sampleSettings();
     settings.nazivNatjecanja = QStringLiteral("Kup 2026");
@@ -363,15 +355,15 @@ void TestSharedContest::contestCopyFromTheServerOpensOnALonePc()
         QVERIFY(store.bandRows(Band, onServer));
     }
 
-    QCOMPARE(ContestFiles::saveContestCopy(QStringLiteral("Kup 2026"), &error), ContestFiles::CopyResult::Saved);
-    const QString copy = ContestFiles::copyPath(QStringLiteral("Kup 2026"));
+    QCOMPARE(ContestFiles::saveContestCopy(session, QStringLiteral("Kup 2026"), &error), ContestFiles::CopyResult::Saved);
+    const QString copy = ContestFiles::copyPath(session, QStringLiteral("Kup 2026"));
     QVERIFY2(ContestDatabase::isContestDatabase(copy, &error), qPrintable(error));
 
     // A lone PC: no server, the copy opened as its working file.
     session.close();
     session.setServerUrl({});
     QVERIFY(session.open(&error));
-    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(FixedClock(), copy);
+    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(session, FixedClock(), copy);
     QVERIFY2(opened.ok, qPrintable(opened.error));
     QVector<QsoRow> onFile;
     QVERIFY(LogStore(session.database()).bandRows(Band, onFile));
@@ -395,8 +387,8 @@ void TestSharedContest::newAndOpenedContestReplaceTheServersContest()
 {
     const QString url = freshDatabase();
     TempProgramFolder folder;
-    ContestSession &session = ContestSession::instance();
-    openSession(url);
+    ContestSession &session = folder.context().session();
+    openSession(session, url);
     QString error;
     OtherPc other(url);
     QVERIFY(ContestSettingsTable::insertBandRow(other.db, TestSupport::sampleSettings(), 3));
@@ -406,7 +398,7 @@ void TestSharedContest::newAndOpenedContestReplaceTheServersContest()
     QStringList announced;
     QObject listening; // ends the connection with the test
     connect(&session, &ContestSession::changedElsewhere, &listening, [&](const QString &what) { announced << what; });
-    const ContestFiles::NewContestResult fresh = ContestFiles::createContestDatabase(FixedClock());
+    const ContestFiles::NewContestResult fresh = ContestFiles::createContestDatabase(session, FixedClock());
     QVERIFY2(fresh.ok, qPrintable(fresh.error));
     QCOMPARE(column(other.db, QStringLiteral("Call")), QStringList());
     QSqlQuery settingsRows(other.db);
@@ -418,7 +410,7 @@ void TestSharedContest::newAndOpenedContestReplaceTheServersContest()
     QCOMPARE(column(saved, QStringLiteral("Call")), QStringList({"S51A", "S52A", "S53A"}));
     ContestDatabase::close(saved);
 
-    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(FixedClock(), fresh.autosavePath);
+    const ContestFiles::OpenResult opened = ContestFiles::openSavedContest(session, FixedClock(), fresh.autosavePath);
     QVERIFY2(opened.ok, qPrintable(opened.error));
     QCOMPARE(column(other.db, QStringLiteral("Call")), QStringList({"S51A", "S52A", "S53A"}));
     const auto next = LogStore(other.db).save(TestSupport::sampleQso(QStringLiteral("S54A"), Band, 4));
@@ -437,7 +429,7 @@ void TestSharedContest::exportReadsFromTheServer()
         QVERIFY(ContestSettingsTable::insertBandRow(pc.db, TestSupport::sampleSettings(), 3));
         QVERIFY(LogStore(pc.db).save(TestSupport::sampleQso(QStringLiteral("S51A"), Band, 1)));
     }
-    QCOMPARE(ExportCli::run(QStringLiteral("edi"), Band, url), 0);
+    QCOMPARE(ExportCli::run(folder.programFolder(), QStringLiteral("edi"), Band, url), 0);
     const QStringList written = QDir(folder.file(QStringLiteral("log"))).entryList(QDir::Files);
     QCOMPARE(written.size(), 1);
     QFile edi(QDir(folder.file(QStringLiteral("log"))).filePath(written.first()));
@@ -462,14 +454,14 @@ void TestSharedContest::contestDataWrittenElsewhereIsReadAfresh()
 {
     const QString url = freshDatabase();
     auto f = windowOn(url);
-    QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN85AB"));
+    QCOMPARE(f->folder().context().contestData().settings().lokator, QStringLiteral("JN85AB"));
     OtherPc other(url);
     ContestSettings changed = TestSupport::sampleSettings(QStringLiteral("JN75XX"));
     bool found = false;
     QVERIFY(ContestSettingsTable::updateBandRow(other.db, changed, 3, &found));
     QVERIFY(found);
     // The own locator every QRB of this PC is computed from follows within a second.
-    QTRY_COMPARE_WITH_TIMEOUT(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN75XX"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(f->folder().context().contestData().settings().lokator, QStringLiteral("JN75XX"), 1000);
 
     // A band added there is listed here; the band shown stays, and so does a call being typed.
     EntryLine &e = f->window().entry();
@@ -493,7 +485,7 @@ void TestSharedContest::serverWindowSwitchesAndKeepsTheChoice()
     }
     MainWindowFixture f({3});
     EntryLine &e = f.window().entry();
-    ContestSession &session = ContestSession::instance();
+    ContestSession &session = f.folder().context().session();
     QCOMPARE(e.DataGrid1->model()->rowCount(), 0);
     auto *lamp = f.window().findChild<QLabel *>(QStringLiteral("ServerLamp"));
     QVERIFY(!lamp->isVisible());

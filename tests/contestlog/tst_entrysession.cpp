@@ -1,4 +1,5 @@
 // The entry line's rules without any widget: the session as the main window drives it.
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 #include "contest/ContestSettingsStore.h"
 #include "contestlog/CallInfoHooks.h"
@@ -7,8 +8,6 @@
 #include "geo/Locator.h"
 
 #include <QSignalSpy>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 namespace {
@@ -69,13 +68,12 @@ void TestEntrySession::init()
 {
     m_folder = std::make_unique<TempProgramFolder>();
     QVERIFY(TestSupport::addBands(m_folder->file(QStringLiteral("contest.mdb")), {3, 4}));
-    ContestSettingsStore::instance().discard();
     QString error;
-    QVERIFY2(ContestSession::instance().open(&error), qPrintable(error));
+    QVERIFY2(m_folder->context().session().open(&error), qPrintable(error));
     m_hooks.calls.clear();
     m_sound.played.clear();
-    m_session = std::make_unique<EntrySession>();
-    m_session->setDatabase(ContestSession::instance().database());
+    m_session = std::make_unique<EntrySession>(m_folder->context());
+    m_session->setDatabase(m_folder->context().database());
     m_session->setCallInfo(&m_hooks);
     m_session->setSound(&m_sound);
     QVERIFY(m_session->changeBand(QStringLiteral("144 MHz")));
@@ -84,8 +82,6 @@ void TestEntrySession::init()
 void TestEntrySession::cleanup()
 {
     m_session.reset();
-    ContestSession::instance().close();
-    ContestSettingsStore::instance().discard();
     m_folder.reset();
 }
 
@@ -100,18 +96,9 @@ void TestEntrySession::type(const QString &call, const QString &serialReceived, 
 
 QStringList TestEntrySession::stored(const QString &extraColumns) const
 {
-    const QString columns = QStringLiteral("Call, NrS, QRB, Dupla, Loc")
-                            + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
-    QStringList out;
-    QSqlQuery q(ContestSession::instance().database());
-    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(columns));
-    while (q.next()) {
-        QStringList parts;
-        for (int i = 0; i < q.record().count(); ++i)
-            parts << q.value(i).toString().trimmed();
-        out << parts.join(u'|');
-    }
-    return out;
+    return TestSupport::storedRows(m_folder->context().database(),
+                                   QStringLiteral("Call, NrS, QRB, Dupla, Loc")
+                                       + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns));
 }
 
 void TestEntrySession::saveStoresEntryAndStartsAfresh()

@@ -1,6 +1,6 @@
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/ui/LogEntry.h"
 #include "contestlog/BandLogModel.h"
@@ -368,15 +368,19 @@ void TestForm1Entry::invalidLocatorKeepsOwnLocator()
     QTest::keyClick(e.Text8, Qt::Key_Return);
     QVERIFY(MessageWindow::find(QStringLiteral("Form18"))); // tells to fix the contest data
     QCOMPARE(f.storedCount(), 0);
-    QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("J5"));
+    QCOMPARE(f.folder().context().contestData().settings().lokator, QStringLiteral("J5"));
     QCOMPARE(e.Text8->text(), QStringLiteral("JN86CD"));
 
     MainWindowFixture::closeMessageWindows();
-    ContestSettingsStore::instance().settings().lokator = QStringLiteral("JN85AB");
+    bool found = false; // the operator corrects it in the contest data
+    QVERIFY(ContestSettingsTable::updateBandRow(f.folder().context().database(), TestSupport::sampleSettings(), 3,
+                                                &found));
+    QVERIFY(found);
+    f.folder().context().contestData().reload();
     e.Text8->setText(QStringLiteral("JNX5"));
     QTest::keyClick(e.Text8, Qt::Key_Return);
     QVERIFY(MessageWindow::find(QStringLiteral("Form17")));
-    QCOMPARE(ContestSettingsStore::instance().settings().lokator, QStringLiteral("JN85AB"));
+    QCOMPARE(f.folder().context().contestData().settings().lokator, QStringLiteral("JN85AB"));
     e.Text8->setText(QStringLiteral("JN86CD")); // after the correction the QSO goes in with its points
     QTest::keyClick(e.Text8, Qt::Key_Return);
     QCOMPARE(f.storedRows(), QStringList({"S51A|1|121|6|-|JN86CD"}));
@@ -480,7 +484,7 @@ void TestForm1Entry::serialsGoBeyondSixteenBits()
 {
     MainWindowFixture f;
     {
-        LogStore store(ContestSession::instance().database());
+        LogStore store(f.folder().context().database());
         QSqlDatabase db = store.database();
         QVERIFY(db.transaction());
         QSqlQuery q(db);
@@ -683,17 +687,8 @@ void TestForm1Entry::downArrowReachesKnownStations()
 void TestForm1Entry::knownStationIsWrittenAfterTheReset()
 {
     auto storedStations = [](const QString &path) {
-        QString error;
-        QSqlDatabase db = SqliteDatabase::open(path, QStringLiteral("test-stations"), &error, false);
-        QStringList calls;
-        {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("SELECT trim(pozivni) || '/' || trim(lokator) FROM evidencija ORDER BY ID"));
-            while (q.next())
-                calls << q.value(0).toString();
-        }
-        SqliteDatabase::close(db);
-        return calls;
+        return TestSupport::storedRows(path, QStringLiteral("trim(pozivni) || '/' || trim(lokator)"),
+                                       QStringLiteral("evidencija"));
     };
     MainWindowFixture f;
     EntryLine &e = f.window().entry();

@@ -182,8 +182,8 @@ void TestCwText::memoryFilesRoundTrip()
     QFETCH(QString, text);
     QFETCH(QString, readBack);
     TempProgramFolder folder(false);
-    QVERIFY(CwMemories::write(4, text));
-    QCOMPARE(CwMemories::read(4), readBack);
+    QVERIFY(CwMemories::write(folder.programFolder(), 4, text));
+    QCOMPARE(CwMemories::read(folder.programFolder(), 4), readBack);
     QFile f(folder.file("cw/4.txt"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(f.readAll()), QLatin1Char('"') + readBack + QStringLiteral("\"\r\n"));
@@ -192,16 +192,17 @@ void TestCwText::memoryFilesRoundTrip()
 void TestCwText::memoryListShowsFilledMemoriesCut()
 {
     TempProgramFolder folder(false);
+    const ProgramFolder memories = folder.programFolder();
     for (int i = 0; i < CwMemories::Count; ++i)
-        QVERIFY(CwMemories::write(i, {}));
-    QVERIFY(CwMemories::write(2, QStringLiteral("qrz?")));
+        QVERIFY(CwMemories::write(memories, i, {}));
+    QVERIFY(CwMemories::write(memories, 2, QStringLiteral("qrz?")));
     // 31 characters whose 30th is a blank: the cut is trimmed again.
-    QVERIFY(CwMemories::write(5, QStringLiteral("cq cq cq de 9a1xyz 9a1xyz tes k test")));
+    QVERIFY(CwMemories::write(memories, 5, QStringLiteral("cq cq cq de 9a1xyz 9a1xyz tes k test")));
     writeRaw(folder.file("cw/7.txt"), "\"first\",\"second\"\r\n");
     QFile::remove(folder.file("cw/8.txt"));
-    QCOMPARE(CwMemories::listLines(),
+    QCOMPARE(CwMemories::listLines(memories),
              QStringList({"3--qrz?", "6--cq cq cq de 9a1xyz 9a1xyz tes", "8--second"}));
-    QCOMPARE(CwMemories::read(8), QString());
+    QCOMPARE(CwMemories::read(memories, 8), QString());
 }
 
 void TestCwText::listLineNamesItsMemory_data()
@@ -224,15 +225,14 @@ void TestCwText::listLineNamesItsMemory()
 void TestCwText::shippedMemoriesHoldUsefulDefaults()
 {
     // The files as shipped, not a build's copy the program may have edited.
-    TempProgramFolder folder(false);
-    ProgramFolder::setPath(QStringLiteral(BRELOG_DATA_DIR));
-    QCOMPARE(CwMemories::read(0), QStringLiteral("cq test {MYCALL} {MYCALL} test"));
-    QCOMPARE(CwMemories::read(1), QStringLiteral("{CALL} 5nn {NR} {MYLOC}"));
-    QCOMPARE(CwMemories::read(2), QStringLiteral("tu {MYCALL} test"));
-    QCOMPARE(CwMemories::read(3), QStringLiteral("qrz? {MYCALL}"));
+    const ProgramFolder shipped(QStringLiteral(BRELOG_DATA_DIR));
+    QCOMPARE(CwMemories::read(shipped, 0), QStringLiteral("cq test {MYCALL} {MYCALL} test"));
+    QCOMPARE(CwMemories::read(shipped, 1), QStringLiteral("{CALL} 5nn {NR} {MYLOC}"));
+    QCOMPARE(CwMemories::read(shipped, 2), QStringLiteral("tu {MYCALL} test"));
+    QCOMPARE(CwMemories::read(shipped, 3), QStringLiteral("qrz? {MYCALL}"));
     for (int i = 4; i < CwMemories::Count; ++i) {
-        QVERIFY(QFile::exists(ProgramFolder::file(QStringLiteral("cw/%1.txt").arg(i))));
-        QCOMPARE(CwMemories::read(i), QString());
+        QVERIFY(QFile::exists(shipped.file(QStringLiteral("cw/%1.txt").arg(i))));
+        QCOMPARE(CwMemories::read(shipped, i), QString());
     }
 }
 

@@ -26,9 +26,9 @@ namespace {
 // Memories 1..9 as the test needs them; missing entries are empty.
 std::function<void(TempProgramFolder &)> memories(const QStringList &texts)
 {
-    return [texts](TempProgramFolder &) {
+    return [texts](TempProgramFolder &folder) {
         for (int i = 0; i < CwMemories::Count; ++i)
-            CwMemories::write(i, texts.value(i));
+            CwMemories::write(folder.programFolder(), i, texts.value(i));
     };
 }
 
@@ -76,13 +76,8 @@ private slots:
     void wiringWindowOpensFromTheMenu();
 
 private:
-    // The window's keyer on a fresh recording line.
-    std::shared_ptr<FakeRtsLine> fakeLine(MainWindowFixture &f)
-    {
-        auto line = std::make_shared<FakeRtsLine>();
-        f.window().keyer().keyer().setLine(line);
-        return line;
-    }
+    // The recording line the window's keyer got from the platform.
+    std::shared_ptr<FakeRtsLine> fakeLine(MainWindowFixture &f) { return f.testPlatform().rtsLines.line; }
     bool waitIdle(MainWindowFixture &f, int ms = 8000)
     {
         return QTest::qWaitFor([&] { return !f.window().keyer().keyer().isBusy(); }, ms);
@@ -106,10 +101,10 @@ void TestKeyerPanel::designNamesExistOnce()
         names << QStringLiteral("chameleonButton4(%1)").arg(i);
     for (const QString &n : names)
         QVERIFY2(f.window().findChildren<QWidget *>(n).size() == 1, qPrintable(n));
-    Form15 prompt;
+    Form15 prompt(f.folder().programFolder(), f.testPlatform().platform().messages);
     for (const char *n : {"Label1", "Text1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(prompt.findChildren<QWidget *>(n).size(), 1);
-    frmBevitel editor(0);
+    frmBevitel editor(f.folder().programFolder(), 0, f.testPlatform().platform().messages);
     for (const char *n : {"txtBevitel", "Label1", "chameleonButton1", "chameleonButton2"})
         QCOMPARE(editor.findChildren<QWidget *>(n).size(), 1);
     Form16 wiring;
@@ -415,14 +410,15 @@ void TestKeyerPanel::promptOpensTheEditorAndClosesAfterIt()
     QTest::mouseClick(editor->findChild<ChameleonButton *>("chameleonButton2"), Qt::LeftButton); // Odustani
     QTRY_VERIFY(!openWindow<frmBevitel>());
     QTRY_VERIFY(!openWindow<Form15>());
-    QCOMPARE(CwMemories::read(8), QStringLiteral("old"));
+    QCOMPARE(CwMemories::read(f.folder().programFolder(), 8), QStringLiteral("old"));
     QCOMPARE(k.List1->item(0)->text(), QStringLiteral("9--old"));
 }
 
 void TestKeyerPanel::editorWithoutMemoryAsksForOne()
 {
     TempProgramFolder folder(false);
-    QVERIFY(!frmBevitel::edit(-1, nullptr));
+    TestPlatform platform;
+    QVERIFY(!frmBevitel::edit(folder.programFolder(), -1, platform.platform().messages, nullptr));
     MessageWindow *w = messageWindow(QStringLiteral("Form49"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Unesite tekst koji želite urediti!"));

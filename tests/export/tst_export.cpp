@@ -1,3 +1,4 @@
+#include "BrelogCommandLine.h"
 #include "ExportFixture.h"
 #include "TestSupport.h"
 
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -306,35 +306,9 @@ void TestExport::failedWriteKeepsPreviousFile()
     }
 }
 
-namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runBrelog(const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the export must not need one.
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"), args);
-    CliRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-}
+// The band files come out without a display of any kind.
+using CliRun = TestSupport::CommandLineRun;
+using TestSupport::runBrelog;
 
 void TestExport::commandLineWritesTheBandFile_data()
 {

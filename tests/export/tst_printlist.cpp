@@ -61,8 +61,8 @@ void TestPrintList::init()
 
 EntrySession &TestPrintList::onBand(const QString &band)
 {
-    m_entry = std::make_unique<EntrySession>();
-    m_entry->setDatabase(ContestSession::instance().database());
+    m_entry = std::make_unique<EntrySession>(m_folder->context());
+    m_entry->setDatabase(m_folder->context().database());
     m_entry->changeBand(band);
     return *m_entry;
 }
@@ -72,8 +72,6 @@ void TestPrintList::cleanup()
     for (QWidget *w : QApplication::topLevelWidgets())
         w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ContestSettingsStore::instance().discard();
-    ContestSession::instance().close();
     m_entry.reset();
     m_folder.reset();
 }
@@ -81,8 +79,7 @@ void TestPrintList::cleanup()
 void TestPrintList::openSession()
 {
     QString error;
-    QVERIFY2(ContestSession::instance().open(&error), qPrintable(error));
-    ContestSettingsStore::instance().discard();
+    QVERIFY2(m_folder->context().session().open(&error), qPrintable(error));
 }
 
 void TestPrintList::pagesHoldWholeLines_data()
@@ -195,8 +192,8 @@ void TestPrintList::menuExportsWriteTheBandFile()
     EntrySession &entry = onBand(QStringLiteral("144 MHz "));
     QCOMPARE(entry.totals().count, 5);
     QCOMPARE(entry.totals().points, 1274);
-    QVERIFY(edi ? ExportCommands::exportEdi(entry, m_platform.platform())
-                : ExportCommands::exportAdif(entry, m_platform.platform()));
+    QVERIFY(edi ? ExportCommands::exportEdi(m_folder->context(), entry, m_platform.platform())
+                : ExportCommands::exportAdif(m_folder->context(), entry, m_platform.platform()));
     QFile f(m_folder->file(QStringLiteral("log/") + fileName));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), ExportFixture::expected(expectedFile));
@@ -206,7 +203,7 @@ void TestPrintList::menuExportsWriteTheBandFile()
 void TestPrintList::adifMenuReportsEmptyBand()
 {
     openSession();
-    QVERIFY(!ExportCommands::exportAdif(onBand(QStringLiteral("50 MHz")), m_platform.platform()));
+    QVERIFY(!ExportCommands::exportAdif(m_folder->context(), onBand(QStringLiteral("50 MHz")), m_platform.platform()));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form24"));
     QVERIFY(w);
     QCOMPARE(w->text(), QStringLiteral("Na ovom bandu nema veza."));
@@ -219,7 +216,7 @@ void TestPrintList::menuExportReportsFailure()
     QFile blocker(m_folder->file(QStringLiteral("log")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QVERIFY(!ExportCommands::exportEdi(onBand(QStringLiteral("144 MHz")), m_platform.platform()));
+    QVERIFY(!ExportCommands::exportEdi(m_folder->context(), onBand(QStringLiteral("144 MHz")), m_platform.platform()));
     MessageWindow *w = MessageWindow::find(QStringLiteral("Form23"));
     QVERIFY(w);
     // The fixed text and the reason are separate labels: the packs relabel only Label1.
@@ -233,7 +230,7 @@ void TestPrintList::menuExportReportsFailure()
 void TestPrintList::printListOpensPreviewOfBand()
 {
     openSession();
-    QPrintPreviewDialog *preview = ExportCommands::printQsoList(onBand(QStringLiteral("432 MHz")), m_platform.platform());
+    QPrintPreviewDialog *preview = ExportCommands::printQsoList(m_folder->context(), onBand(QStringLiteral("432 MHz")), m_platform.platform());
     QVERIFY(preview);
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->windowTitle(), QStringLiteral("Print all QSO's"));
@@ -246,7 +243,7 @@ void TestPrintList::printListOpensPreviewOfBand()
 void TestPrintList::printListOfEmptyBandShowsNothing()
 {
     openSession();
-    QVERIFY(!ExportCommands::printQsoList(onBand(QStringLiteral("50 MHz")), m_platform.platform()));
+    QVERIFY(!ExportCommands::printQsoList(m_folder->context(), onBand(QStringLiteral("50 MHz")), m_platform.platform()));
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }

@@ -252,7 +252,7 @@ void TestLanguageApplier::languageChoiceOnAFullDiskKeepsTheStoredWord()
     if (!disk.isMounted())
         QSKIP(qPrintable(disk.skipReason()));
     QVERIFY(TestSupport::copyTree(shipped.file("jezik"), disk.file("jezik")));
-    ProgramFolder::setPath(disk.path());
+    ContestContext onDisk(disk.path()); // its language folder is on the small disk
     SampleWindow w;
     QVERIFY(SelectLanguage("engleski", &w));
     QVERIFY(disk.fill());
@@ -262,7 +262,6 @@ void TestLanguageApplier::languageChoiceOnAFullDiskKeepsTheStoredWord()
     QVERIFY2(error.endsWith("jezik.ini: disk full"), qPrintable(error));
     QCOMPARE(SelectedLanguageWord(), QString("engleski"));
     QCOMPARE(w.label1->text(), QString("Czas")); // this run still speaks the chosen language
-    ProgramFolder::setPath(shipped.path());
 }
 
 void TestLanguageApplier::overlongCaptionsAreCut()

@@ -194,7 +194,7 @@ void TestLanguagePack::reloadingReplacesEverything()
     QVERIFY(pack.LoadLanguagePack(dir.filePath("a.lpk")));
     QCOMPARE(pack.forms().size(), 1);
     QCOMPARE(pack.form("Form1")->Controls.size(), 1);
-    QVERIFY(pack.CarregaPacotedeLinguagem(dir.filePath("b.lpk")));
+    QVERIFY(pack.LoadLanguagePack(dir.filePath("b.lpk")));
     QCOMPARE(pack.forms().size(), 2);
     QVERIFY(pack.LoadLanguagePack(dir.filePath("a.lpk")));
     QCOMPARE(pack.path(), dir.filePath("a.lpk"));
@@ -307,7 +307,7 @@ void TestLanguagePack::enumeratesPacksOfAFolder()
     QStringList names = LanguagePack::EnumLanguagePacks(dir.path(), "*.lpk").split('|');
     names.sort();
     QCOMPARE(names, QStringList({"a.lpk", "b.lpk"}));
-    QCOMPARE(LanguagePack::EnumeraPacotesdeLinguagem(dir.path() + "/", "*.xyz"), QString());
+    QCOMPARE(LanguagePack::EnumLanguagePacks(dir.path() + "/", "*.xyz"), QString());
     QCOMPARE(LanguagePack::EnumLanguagePacks(dir.filePath("none"), "*.lpk"), QString());
 }
 

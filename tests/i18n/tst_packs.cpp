@@ -49,6 +49,14 @@ struct WindowCase
     QStringList valueControls = {};
 };
 
+// The test's program folder, laid out in initTestCase.
+TempProgramFolder *programFolder = nullptr;
+
+ContestContext &testContext()
+{
+    return programFolder->context();
+}
+
 Platform &testPlatform()
 {
     static TestPlatform platform;
@@ -59,10 +67,9 @@ Platform &testPlatform()
 void openContestDatabase()
 {
     QString error;
-    const QString db = ProgramFolder::file("contest.mdb");
+    const QString db = programFolder->file("contest.mdb");
     if (!QFile::exists(db))
         ContestDatabase::createFile(db, &error);
-    ContestSettingsStore::instance().discard();
 }
 
 // The search windows only reach their target when something is typed.
@@ -98,13 +105,13 @@ const QList<WindowCase> &windows()
          [] {
              // The main window opens the contest database of the program folder.
              openContestDatabase();
-             return new Form1(testPlatform());
+             return new Form1(testPlatform(), testContext());
          }},
         {"Form2",
          [] {
              openContestDatabase();
-             ContestSession::instance().open();
-             return new ContestDataDialog(testPlatform());
+             testContext().session().open();
+             return new ContestDataDialog(testPlatform(), testContext());
          },
          bandTabs()},
         {"MsBox1", [] { return new LogSearchWindow(LogSearchWindow::Kind::ByCall, noSearchTarget(), testPlatform().messages); }},
@@ -116,14 +123,20 @@ const QList<WindowCase> &windows()
         {"Form3",
          [] {
              openContestDatabase();
-             ContestSession::instance().open();
-             return new Form3({[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}});
+             testContext().session().open();
+             return new Form3(testContext(), {[] { return QStringLiteral("144 MHz"); }, {"0", "0", "0"}},
+                              testPlatform().messages);
          }},
-        {"Form15", [] { return new Form15; }},
-        {"frmBevitel", [] { return new frmBevitel(0); }},
-        {"FormServer", [] { return new FormServer([](const QString &, QString *) { return true; }); }},
-        {"FormPreferences", [] { return new EntryPreferencesWindow; }},
-        {"FormRadio", [] { return new FormRadio; }},
+        {"Form15", [] { return new Form15(testContext().folder(), testPlatform().messages); }},
+        {"frmBevitel", [] { return new frmBevitel(testContext().folder(), 0, testPlatform().messages); }},
+        {"FormServer",
+         [] {
+             return new FormServer(testContext(), [](const QString &, QString *) { return true; },
+                                   testPlatform().messages);
+         }},
+        {"FormPreferences",
+         [] { return new EntryPreferencesWindow(testContext().settings(), testPlatform().messages); }},
+        {"FormRadio", [] { return new FormRadio(testContext().settings(), testPlatform().messages); }},
     };
     // Every message window of the program, with its value lines left to the values.
     for (const MessageContent &m : MessageCatalogue::all())
@@ -216,6 +229,7 @@ void TestPacks::initTestCase()
 {
     // Windows built here must keep their designed texts: select no pack.
     m_folder = std::make_unique<TempProgramFolder>(false);
+    programFolder = m_folder.get();
     QFile::remove(m_folder->file("jezik/jezik.ini"));
 }
 

@@ -127,7 +127,7 @@ void TestShellWindows::helpOpensAtContents()
     QFETCH(QString, folder);
     selectWord(word);
     QWidget owner;
-    HelpWindow *help = ShowHelp(&owner);
+    HelpWindow *help = ShowHelp(m_folder->programFolder(), &owner);
     QVERIFY(help->isVisible());
     QCOMPARE(help->parentWidget(), &owner);
     QCOMPARE(help->browser()->source(), QUrl::fromLocalFile(m_folder->file("help/" + folder + "/index.html")));
@@ -146,7 +146,7 @@ void TestShellWindows::helpOpensAtContents()
 void TestShellWindows::helpNavigatesWithContentsAndHistory()
 {
     selectWord("engleski");
-    HelpWindow *help = ShowHelp(nullptr);
+    HelpWindow *help = ShowHelp(m_folder->programFolder(), nullptr);
     auto *back = help->findChild<ChameleonButton *>("back");
     auto *forward = help->findChild<ChameleonButton *>("forward");
     QVERIFY(!back->isEnabled());
@@ -160,7 +160,7 @@ void TestShellWindows::helpNavigatesWithContentsAndHistory()
     QTest::mouseClick(forward, Qt::LeftButton);
     QCOMPARE(help->contents()->currentRow(), 2);
     // Opening help again brings the same window back to its contents.
-    QCOMPARE(ShowHelp(nullptr), help);
+    QCOMPARE(ShowHelp(m_folder->programFolder(), nullptr), help);
     QCOMPARE(help->browser()->source().fileName(), QString("index.html"));
 }
 

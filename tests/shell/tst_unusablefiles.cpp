@@ -230,7 +230,7 @@ private slots:
     {
         MainWindowFixture f({3, 4});
         QVERIFY(!MessageWindow::find(QStringLiteral("Form41")));
-        QSqlQuery(ContestSession::instance().database()).exec(QStringLiteral("ALTER TABLE takmicenje RENAME TO x"));
+        QSqlQuery(f.folder().context().database()).exec(QStringLiteral("ALTER TABLE takmicenje RENAME TO x"));
         f.window().entry().Combo2->setCurrentIndex(1);
         const QString text = messageText("Form41");
         QVERIFY2(text.startsWith(QStringLiteral("Dnevnik se ne može pročitati")), qPrintable(text));
@@ -246,11 +246,13 @@ private slots:
         TmpfsMount disk(256);
         if (!disk.isMounted())
             QSKIP(qPrintable(disk.skipReason()));
-        ProgramFolder::setPath(disk.path()); // where the log folder goes
+        // The log folder lies on the small disk.
+        QVERIFY(QDir().mkpath(disk.file(QStringLiteral("log"))));
+        QVERIFY(QFile::link(disk.file(QStringLiteral("log")), f.folder().file(QStringLiteral("log"))));
         f.window().entry().edi->trigger();
         const QStringList written = QDir(disk.file(QStringLiteral("log"))).entryList(QDir::Files);
         QCOMPARE(written.size(), 1);
-        const QString path = disk.file(QStringLiteral("log/") + written.first());
+        const QString path = f.folder().file(QStringLiteral("log/") + written.first());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray good = file.readAll();
@@ -265,7 +267,6 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("disk full")) && text.contains(path), qPrintable(text));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), good);
-        ProgramFolder::setPath(f.folder().path());
     }
 
     void laterShippedPrefixDatabaseReplacesACopyMadeAfterItsDate()

@@ -8,6 +8,7 @@
 #include "contestlog/ui/LogEntry.h"
 #include "geo/Locator.h"
 #include "geo/ui/LocatorCalculator.h"
+#include "platform/ProgramSettings.h"
 #include "shell/ui/Form1.h"
 #include "controls/ui/MessageWindow.h"
 #include "station/HamlibClient.h"
@@ -255,13 +256,16 @@ void TestStation::settingsLiveInBrelogIni()
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("brelog.ini"));
-    QCOMPARE(StationSettings::load(ini), StationSettings{}); // no file: both off
+    ProgramSettings settings(ini);
+    QCOMPARE(settings.read<StationSettings>(), StationSettings{}); // no file: both off
 
     StationSettings s;
     s.rig = {true, QString(), 0, QStringLiteral("3073"), QStringLiteral("/dev/ttyUSB0"), 19200};
     s.rotator = {true, QStringLiteral("shack-pi"), 4599, QString(), QString(), 0};
-    QVERIFY(s.save(ini));
-    QCOMPARE(StationSettings::load(ini), s);
+    QSignalSpy changed(&settings, &ProgramSettings::changed);
+    QVERIFY(settings.write(s));
+    QCOMPARE(changed.size(), 1); // the windows that show a setting hear of it
+    QCOMPARE(settings.read<StationSettings>(), s);
 
     QFile f(ini);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -275,7 +279,7 @@ void TestStation::settingsLiveInBrelogIni()
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write("[rig]\nenabled=false\nhost=localhost\nport=4532\n");
     f.close();
-    const StationSettings off = StationSettings::load(ini);
+    const StationSettings off = settings.read<StationSettings>();
     QVERIFY(!off.rig.enabled);
     QCOMPARE(off.rig.host, QStringLiteral("localhost"));
     QVERIFY(!off.rotator.enabled);
@@ -579,7 +583,7 @@ void TestStation::settingsWindowWritesIniAndReconnects()
     form->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QString::number(rig.port()));
     QTest::mouseClick(form->findChild<QWidget *>(QStringLiteral("chameleonButton1")), Qt::LeftButton);
 
-    const StationSettings stored = StationSettings::load(f.folder().file(QStringLiteral("brelog.ini")));
+    const StationSettings stored = f.folder().context().settings().read<StationSettings>();
     QVERIFY(stored.rig.enabled);
     QCOMPARE(stored.rig.host, QStringLiteral("127.0.0.1"));
     QCOMPARE(stored.rig.port, rig.port());

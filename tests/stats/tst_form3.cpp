@@ -1,5 +1,6 @@
 // The statistics window on a real contest database: figures, the four views, the
 // picture files and the command line that writes them.
+#include "BrelogCommandLine.h"
 #include "MainWindowFixture.h"
 #include "TestSupport.h"
 #include "contest/ContestSettingsStore.h"
@@ -10,6 +11,7 @@
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/MessageWindow.h"
 #include "stats/MapGeometry.h"
+#include "stats/MapOutline.h"
 #include "stats/PolarGeometry.h"
 #include "stats/ui/DistanceChart.h"
 #include "stats/ui/Form3.h"
@@ -25,7 +27,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -65,31 +66,9 @@ bool isLand(QRgb c)
     return dist(c, MapPicture::landColour()) < dist(c, MapPicture::seaColour());
 }
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runBrelog(const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the pictures are drawn off screen.
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"), args);
-    CliRun r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+// The pictures are drawn without a display of any kind.
+using CliRun = TestSupport::CommandLineRun;
+using TestSupport::runBrelog;
 
 }
 
@@ -128,6 +107,7 @@ private:
     void addQsos(const QList<QsoEntry> &qsos);
 
     std::unique_ptr<TempProgramFolder> m_folder;
+    TestPlatform m_platform;
     std::unique_ptr<Form3> m_window;
 };
 
@@ -135,22 +115,20 @@ void TestForm3::init()
 {
     m_folder = std::make_unique<TempProgramFolder>();
     QVERIFY(TestSupport::addBands(m_folder->file("contest.mdb"), {3, 4}, TestSupport::sampleSettings("JN75")));
-    ContestSettingsStore::instance().discard();
-    QVERIFY(ContestSession::instance().open());
+    QVERIFY(m_folder->context().session().open());
 }
 
 void TestForm3::cleanup()
 {
     m_window.reset();
     closeMessages();
-    ContestSession::instance().close();
-    ContestSettingsStore::instance().discard();
     m_folder.reset();
 }
 
 Form3 *TestForm3::openWindow(const QString &band, const StatsFigures::ShownTotals &shown)
 {
-    m_window = std::make_unique<Form3>(Form3::Source{[band] { return band; }, shown});
+    m_window = std::make_unique<Form3>(m_folder->context(), Form3::Source{[band] { return band; }, shown},
+                                       m_platform.platform().messages);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     return m_window.get();
@@ -158,7 +136,7 @@ Form3 *TestForm3::openWindow(const QString &band, const StatsFigures::ShownTotal
 
 void TestForm3::addQsos(const QList<QsoEntry> &qsos)
 {
-    LogStore store(ContestSession::instance().database());
+    LogStore store(m_folder->context().session().database());
     for (const QsoEntry &e : qsos)
         QVERIFY(store.insert(e));
 }
@@ -395,7 +373,7 @@ void TestForm3::coastlinesSitWhereTheGridSays()
     QFETCH(double, longitude);
     QFETCH(double, latitude);
     QFETCH(bool, land);
-    const QImage &img = MapPicture::base();
+    const QImage &img = MapPicture::base(MapOutline::defaultPath(m_folder->programFolder()));
     QCOMPARE(img.size(), QSize(864, 607));
     const QPoint p = MapGeometry::toPixel(longitude, latitude).toPoint();
     QCOMPARE(isLand(img.pixel(p)), land);
@@ -420,7 +398,7 @@ void TestForm3::squaresAreRecountedEachShowing()
     // A QSO logged meanwhile is counted with the others, never on top of a stale count;
     // a deleted one loses its mark.
     addQsos({qso("OE3A", "144 MHz", 812, "JN88", 48.5, 17.0)});
-    LogStore store(ContestSession::instance().database());
+    LogStore store(m_folder->context().session().database());
     QVector<QsoRow> rows;
     QVERIFY(store.bandRows("144 MHz", rows));
     QVERIFY(store.remove(rows.at(2).id)); // S53A, JN76
@@ -479,7 +457,7 @@ void TestForm3::commandLineWritesEachPicture()
     QFETCH(QString, word);
     QFETCH(QSize, size);
     addQsos({qso("S51A", "144 MHz", 400, "JN76AA", 46.5, 15.0), qso("OE3A", "144 MHz", 812, "JN88", 48.5, 17.0)});
-    ContestSession::instance().close(); // the program opens the file itself
+    m_folder->context().session().close(); // the program opens the file itself
     // A folder of the operator's holds no map data: the map shipped with the program serves.
     QVERIFY(QDir(m_folder->file("map")).removeRecursively());
     const CliRun r = runBrelog({"--export", word, "--band", "144 MHz", "--folder", m_folder->path()});
@@ -522,7 +500,7 @@ void TestForm3::commandLineRefusesBadRequests()
     QFETCH(QString, setup);
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    ContestSession::instance().close();
+    m_folder->context().session().close();
     if (setup == "no database") {
         QVERIFY(QFile::remove(m_folder->file("contest.mdb")));
     } else if (setup == "log is a file") {

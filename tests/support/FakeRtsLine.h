@@ -49,3 +49,12 @@ private:
     int m_closes = 0;
     bool m_open = false;
 };
+
+// Hands the keyer one recording line, which the test reads.
+class FakeRtsLines : public RtsLines
+{
+public:
+    std::shared_ptr<RtsLine> create() override { return line; }
+
+    std::shared_ptr<FakeRtsLine> line = std::make_shared<FakeRtsLine>();
+};

@@ -1,15 +1,12 @@
+#include "StoredRows.h"
 #include "MainWindowFixture.h"
 
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/ui/MessageWindow.h"
 #include "shell/ui/Form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSettings &settings,
@@ -19,8 +16,7 @@ MainWindowFixture::MainWindowFixture(const QList<int> &bands, const ContestSetti
     TestSupport::addBands(m_folder->file(QStringLiteral("contest.mdb")), bands, settings);
     if (prepare)
         prepare(*m_folder);
-    ContestSettingsStore::instance().discard();
-    m_window = std::make_unique<Form1>(m_platform.platform());
+    m_window = std::make_unique<Form1>(m_platform.platform(), m_folder->context());
     m_window->show();
     m_window->activateWindow();
     QApplication::setActiveWindow(m_window.get());
@@ -33,8 +29,7 @@ MainWindowFixture::~MainWindowFixture()
 {
     closeMessageWindows();
     m_window.reset();
-    ContestSession::instance().close();
-    ContestSettingsStore::instance().discard();
+    m_folder->context().session().close();
 }
 
 void MainWindowFixture::closeMessageWindows()
@@ -59,23 +54,12 @@ void MainWindowFixture::typeQso(const QString &call, const QString &serialReceiv
 
 QStringList MainWindowFixture::storedRows(const QString &extraColumns) const
 {
-    QStringList out;
-    QSqlQuery q(ContestSession::instance().database());
-    const QString cols = QStringLiteral("Call, NrS, QRB, Bearing, Dupla, Loc") +
-                         (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns);
-    q.exec(QStringLiteral("SELECT %1 FROM takmicenje ORDER BY ID").arg(cols));
-    while (q.next()) {
-        QStringList parts;
-        for (int i = 0; i < q.record().count(); ++i)
-            parts << q.value(i).toString().trimmed();
-        out << parts.join(QLatin1Char('|'));
-    }
-    return out;
+    return TestSupport::storedRows(m_folder->context().database(),
+                                   QStringLiteral("Call, NrS, QRB, Bearing, Dupla, Loc")
+                                       + (extraColumns.isEmpty() ? QString() : QStringLiteral(", ") + extraColumns));
 }
 
 int MainWindowFixture::storedCount() const
 {
-    QSqlQuery q(ContestSession::instance().database());
-    q.exec(QStringLiteral("SELECT COUNT(*) FROM takmicenje"));
-    return q.next() ? q.value(0).toInt() : -1;
+    return TestSupport::storedCount(m_folder->context().database());
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "FakeRtsLine.h"
 #include "i18n/ui/MessageWindows.h"
 #include "platform/FileChooser.h"
 #include "platform/Messages.h"
@@ -63,14 +64,16 @@ private:
     QList<Shown> m_shown;
 };
 
-// A platform for tests: fixed clock, sound recorder, chosen files, and either the
-// real message windows (the default, so a test can find and click them) or recorded ones.
+// A platform for tests: fixed clock, sound recorder, chosen files, a recording keying
+// line, and either the real message windows (the default, so a test can find and click
+// them) or recorded ones.
 class TestPlatform
 {
 public:
     enum class MessageMode { Windows, Recorded };
     explicit TestPlatform(MessageMode mode = MessageMode::Windows)
-        : m_platform{clock, sound, files, mode == MessageMode::Windows ? static_cast<Messages &>(windows) : recorded}
+        : m_platform{clock, sound, files, mode == MessageMode::Windows ? static_cast<Messages &>(windows) : recorded,
+                     rtsLines}
     {
     }
     TestPlatform(const TestPlatform &) = delete;
@@ -83,6 +86,7 @@ public:
     ChosenFiles files;
     MessageWindows windows;
     RecordingMessages recorded;
+    FakeRtsLines rtsLines;
 
 private:
     Platform m_platform;

@@ -2,7 +2,6 @@
 
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SqliteDatabase.h"
 
 #include <QDir>
@@ -15,8 +14,10 @@
 
 TempProgramFolder::TempProgramFolder(bool withContestDatabase)
 {
-    if (!m_dir.isValid())
+    if (!m_dir.isValid()) {
+        m_context = std::make_unique<ContestContext>(m_dir.path());
         return;
+    }
     // The build's program folder holds what is shipped, including generated data.
     QDir bin(QStringLiteral(BRELOG_BIN_DIR));
     const QString shipped = bin.exists(QStringLiteral("jezik")) || bin.exists(QStringLiteral("znakovi.mdb"))
@@ -34,7 +35,7 @@ TempProgramFolder::TempProgramFolder(bool withContestDatabase)
         QString error;
         ContestDatabase::createFile(m_dir.filePath(QStringLiteral("contest.mdb")), &error);
     }
-    ProgramFolder::setPath(m_dir.path());
+    m_context = std::make_unique<ContestContext>(m_dir.path());
 }
 
 QString TempProgramFolder::file(const QString &relative) const

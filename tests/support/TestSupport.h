@@ -1,24 +1,30 @@
 #pragma once
+#include "contest/ContestContext.h"
 #include "contest/ContestSettings.h"
 #include "contestlog/QsoRow.h"
 
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 // A temporary program folder filled with the shipped files (as the build lays them
-// out) and an empty contest database, for tests that run real windows and files.
+// out) and an empty contest database, for tests that run real windows and files. It
+// carries the contest context of that folder (not yet connected: `session().open()`).
 class TempProgramFolder
 {
 public:
-    // Copies the shipped files, creates an empty contest.mdb and makes it the program folder.
+    // Copies the shipped files and creates an empty contest.mdb.
     explicit TempProgramFolder(bool withContestDatabase = true);
     QString path() const { return m_dir.path(); }
     QString file(const QString &relative) const;
     bool isValid() const { return m_dir.isValid(); }
+    ContestContext &context() { return *m_context; }
+    ProgramFolder programFolder() const { return ProgramFolder(m_dir.path()); }
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<ContestContext> m_context;
 };
 
 namespace TestSupport {

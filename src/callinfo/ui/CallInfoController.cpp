@@ -15,8 +15,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
-CallInfoController::CallInfoController(EntryLine &entry, QObject *parent)
-    : QObject(parent), m_entry(entry), m_model(new KnownStationsModel(m_stations, this))
+CallInfoController::CallInfoController(const ProgramFolder &folder, EntryLine &entry, QObject *parent)
+    : QObject(parent), m_folder(folder), m_entry(entry), m_model(new KnownStationsModel(m_stations, this))
 {
 }
 
@@ -36,7 +36,7 @@ void CallInfoController::start()
         if (l)
             l->hide();
     QString error;
-    if (!m_stations.open(ProgramFolder::file(QStringLiteral("evidencija.mdb")), &error))
+    if (!m_stations.open(m_folder.file(QStringLiteral("evidencija.mdb")), &error))
         emit knownStationsError(error);
     attachList();
     FindKnownStations();
@@ -56,7 +56,7 @@ void CallInfoController::setPrefixTables(std::shared_ptr<const PrefixTables> tab
 const PrefixTables *CallInfoController::tables()
 {
     if (!m_tables)
-        m_tables = PrefixTables::load(ProgramFolder::file(QStringLiteral("znakovi.mdb")));
+        m_tables = PrefixTables::load(m_folder.file(QStringLiteral("znakovi.mdb")));
     return m_tables.get();
 }
 

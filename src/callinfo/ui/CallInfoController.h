@@ -1,6 +1,7 @@
 #pragma once
 #include "callinfo/KnownStations.h"
 #include "contestlog/CallInfoHooks.h"
+#include "platform/ProgramFolder.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,7 +20,8 @@ class CallInfoController : public QObject, public CallInfoHooks
 {
     Q_OBJECT
 public:
-    explicit CallInfoController(EntryLine &entry, QObject *parent = nullptr);
+    // The databases are those of `folder`.
+    CallInfoController(const ProgramFolder &folder, EntryLine &entry, QObject *parent = nullptr);
     ~CallInfoController() override;
 
     // Start-up: reads the prefix tables of znakovi.mdb, opens (or creates) the
@@ -88,6 +90,7 @@ private:
     void pickRow(int row);
     void attachList();
 
+    ProgramFolder m_folder;
     EntryLine &m_entry;
     std::shared_ptr<const PrefixTables> m_tables;
     KnownStations m_stations;

@@ -1,9 +1,7 @@
 #include "contest/ui/ContestDataDialog.h"
 
 #include "contest/BandLabels.h"
-#include "contest/ContestSession.h"
-#include "contest/ContestSettings.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "controls/MessageCatalogue.h"
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/WindowHelpers.h"
@@ -76,8 +74,8 @@ QString indexed(const char *name, int k)
 
 }
 
-ContestDataDialog::ContestDataDialog(Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform)
+ContestDataDialog::ContestDataDialog(Platform &platform, ContestContext &context, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_context(context)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Podaci o natjecanju"));
@@ -130,10 +128,13 @@ ContestDataDialog::ContestDataDialog(Platform &platform, QWidget *parent)
     buildTabOrder();
     ApplySelectedLanguage(this);
 
-    // The record is created (and loaded from the table) on its first use.
-    fillFromSettings();
-    connect(&ContestSettingsStore::instance(), &ContestSettingsStore::changed, this, [this] {
-        fillFromSettings();
+    takeStoredData();
+    // Stored data that changed meanwhile (another PC, a new or opened contest) are
+    // shown, unless the operator is typing a draft of his own.
+    connect(&m_context.contestData(), &ContestSettingsStore::changed, this, [this] {
+        if (m_edited)
+            return;
+        takeStoredData();
         applyButtonRule();
     });
 
@@ -159,9 +160,9 @@ ContestDataDialog::~ContestDataDialog()
         openDialog = nullptr;
 }
 
-ContestDataDialog *ContestDataDialog::showDialog(Platform &platform, QWidget *parent)
+ContestDataDialog *ContestDataDialog::showDialog(Platform &platform, ContestContext &context, QWidget *parent)
 {
-    return showSingleWindow(openDialog, [&] { return new ContestDataDialog(platform, parent); });
+    return showSingleWindow(openDialog, [&] { return new ContestDataDialog(platform, context, parent); });
 }
 
 ContestDataDialog *ContestDataDialog::openInstance()
@@ -169,9 +170,27 @@ ContestDataDialog *ContestDataDialog::openInstance()
     return openDialog;
 }
 
-ContestSettings &ContestDataDialog::settings() const
+void ContestDataDialog::takeStoredData()
 {
-    return ContestSettingsStore::instance().settings();
+    m_draft = m_context.contestData().settings();
+    m_edited = false;
+    fillFromSettings();
+}
+
+bool ContestDataDialog::storeBandRow(int k, bool update, bool *found)
+{
+    QString error;
+    const bool ok = update ? ContestSettingsTable::updateBandRow(m_context.database(), m_draft, k, found, &error)
+                           : ContestSettingsTable::insertBandRow(m_context.database(), m_draft, k, &error);
+    if (!ok) {
+        m_platform.messages.show(MessageCatalogue::settingsNotStored(error));
+        return false;
+    }
+    if (update && !*found)
+        return true; // nothing was written; the caller adds the row instead
+    m_edited = false; // the draft is what is stored now
+    m_context.contestData().reload();
+    return true;
 }
 
 QWidget *ContestDataDialog::buildGeneralFields()
@@ -244,15 +263,19 @@ QWidget *ContestDataDialog::buildGeneralFields()
     };
     for (const Binding &b : bindings) {
         connect(b.edit, &QLineEdit::textChanged, this, [this, field = b.field](const QString &t) {
-            if (!m_syncing)
+            if (!m_syncing) {
                 settings().*field = t;
+                m_edited = true;
+            }
         });
     }
     for (auto [picker, field] : {std::pair{DTPicker1, &ContestSettings::trajeOd},
                                  std::pair{DTPicker2, &ContestSettings::trajeDo}}) {
         connect(picker, &QDateEdit::dateChanged, this, [this, field](const QDate &d) {
-            if (!m_syncing)
+            if (!m_syncing) {
                 settings().*field = d.toString(dateFormat);
+                m_edited = true;
+            }
         });
     }
     return box;
@@ -324,17 +347,23 @@ QFrame *ContestDataDialog::buildPanel(int k)
     };
     for (const Binding &b : bindings) {
         connect(b.edit, &QLineEdit::textChanged, this, [this, k, field = b.field](const QString &t) {
-            if (!m_syncing)
+            if (!m_syncing) {
                 settings().bands[k].*field = t;
+                m_edited = true;
+            }
         });
     }
     connect(p.Text28, &QPlainTextEdit::textChanged, this, [this, k] {
-        if (!m_syncing)
+        if (!m_syncing) {
             settings().bands[k].komentar = m_panels[k].Text28->toPlainText();
+            m_edited = true;
+        }
     });
     connect(p.Combo1, &QComboBox::currentTextChanged, this, [this, k](const QString &t) {
-        if (!m_syncing)
+        if (!m_syncing) {
             settings().bands[k].mode = t;
+            m_edited = true;
+        }
     });
     return p.Picture1;
 }
@@ -404,7 +433,6 @@ void ContestDataDialog::onTabChanged(int index)
     const int s = index + 1;
     if (s < 1 || s > BandLabels::Count)
         return;
-    m_currentPanel = s;
     Text2 = QString::number(s);
     m_panels[s].Text5->setText(BandLabels::label(s));
     applyButtonRule();
@@ -449,12 +477,8 @@ bool ContestDataDialog::SaveContestSettings()
         focusMissing(missing, a);
         return false;
     }
-    QString error;
-    if (!ContestSettingsTable::insertBandRow(ContestSession::instance().database(), s, a, &error)) {
-        m_platform.messages.show(MessageCatalogue::settingsNotStored(error));
+    if (!storeBandRow(a, false, nullptr))
         return false;
-    }
-    s.bandList.append(m_panels[a].Text5->text());
     applyButtonRule();
     return true;
 }
@@ -470,11 +494,8 @@ bool ContestDataDialog::UpdateContestSettings()
         return false;
     }
     bool found = false;
-    QString error;
-    if (!ContestSettingsTable::updateBandRow(ContestSession::instance().database(), s, a, &found, &error)) {
-        m_platform.messages.show(MessageCatalogue::settingsNotStored(error));
+    if (!storeBandRow(a, true, &found))
         return false;
-    }
     // A band whose power was typed but never stored has no row to rewrite: add it,
     // rather than close the dialog on data that went nowhere.
     return found || SaveContestSettings();
@@ -498,11 +519,11 @@ void ContestDataDialog::onIzmjeni()
 
 void ContestDataDialog::ClearContestDialog()
 {
-    clearForNewContest(ContestSettingsStore::instance().settings());
     if (ContestDataDialog *dialog = openDialog) {
+        clearForNewContest(dialog->m_draft);
+        dialog->m_edited = false;
         dialog->Text2.clear(); // no band selected until the tab change below
         dialog->fillFromSettings();
-        dialog->m_currentPanel = 0;
         if (dialog->TabStrip1->currentIndex() != 0)
             dialog->TabStrip1->setCurrentIndex(0); // runs the tab change
         else
@@ -514,7 +535,7 @@ void ContestDataDialog::closeEvent(QCloseEvent *event)
 {
     if (openDialog == this)
         openDialog = nullptr;
-    // Closing the dialog ends the record's life; the next reader loads it afresh.
-    ContestSettingsStore::instance().discard();
+    // What was typed and not stored goes with the dialog.
+    m_draft = ContestSettings();
     event->accept();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "contest/ContestSettings.h"
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -11,27 +13,27 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
-struct BandSettings;
-struct ContestSettings;
+class ContestContext;
 struct Platform;
 
-// The contest data dialog: contest, station and per-band data. What it shows is the
-// in-memory contest record of ContestSettingsStore; every edit goes straight into
-// that record, and closing the dialog discards it (the next reader loads the table).
+// The contest data dialog: contest, station and per-band data. It edits a draft copy
+// of the stored contest data; nothing typed here reaches a QSO, a macro or an export
+// until "Spremi"/"Izmjeni" has stored it and the stored data were read again. Closing
+// the dialog drops the draft.
 class ContestDataDialog : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ContestDataDialog(Platform &platform, QWidget *parent = nullptr);
+    ContestDataDialog(Platform &platform, ContestContext &context, QWidget *parent = nullptr);
     ~ContestDataDialog() override;
 
     // Shows the dialog, creating it when it is not open; an open one comes forward.
-    static ContestDataDialog *showDialog(Platform &platform, QWidget *parent = nullptr);
+    static ContestDataDialog *showDialog(Platform &platform, ContestContext &context, QWidget *parent = nullptr);
     // The open dialog, or nullptr.
     static ContestDataDialog *openInstance();
 
-    // Empties the contest record for a new contest (creating it if needed); an open
-    // dialog shows the emptied fields with band 1 selected.
+    // For a new contest: an open dialog's draft is emptied and shows band 1 selected.
+    // The stored data stay until the new contest exists.
     static void ClearContestDialog();
 
     // "Spremi": adds the row of the selected band. False when something required is
@@ -41,10 +43,12 @@ public:
     bool UpdateContestSettings();
 
     QString selectedBand() const { return Text2; }
+    // What the dialog holds now: the stored data as edited so far.
+    const ContestSettings &draft() const { return m_draft; }
 
 signals:
-    // A row was written: the main window runs LoadBandList and RefreshLogView now,
-    // while the record still holds the band list; the dialog closes right after.
+    // A row was written and the stored data read again: the main window runs
+    // LoadBandList and RefreshLogView now; the dialog closes right after.
     void settingsStored();
 
 protected:
@@ -71,9 +75,16 @@ private:
     void focusMissing(const QString &column, int k);
     void onSpremi();
     void onIzmjeni();
-    ContestSettings &settings() const;
+    ContestSettings &settings() { return m_draft; }
+    // Starts the draft afresh from the stored data.
+    void takeStoredData();
+    // Writes the draft's row of band `k` (a new one or over the stored one), then has
+    // the stored data read again.
+    bool storeBandRow(int k, bool update, bool *found);
 
     Platform &m_platform;
+    ContestContext &m_context;
+    ContestSettings m_draft;
     QLineEdit *Text1 = nullptr;
     QDateEdit *DTPicker1 = nullptr, *DTPicker2 = nullptr;
     QLineEdit *Text6 = nullptr, *Text7 = nullptr, *Text8 = nullptr, *Text9 = nullptr, *Text10 = nullptr,
@@ -86,6 +97,6 @@ private:
     ChameleonButton *chameleonButton3 = nullptr; // Odustani
 
     QString Text2;          // the selected band number, "1" to "15"
-    int m_currentPanel = 0; // 0 until the first tab change
-    bool m_syncing = false; // filling the fields from the record, not editing it
+    bool m_syncing = false; // filling the fields from the draft, not editing it
+    bool m_edited = false;  // the operator changed the draft since it was taken
 };

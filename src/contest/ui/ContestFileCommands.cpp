@@ -1,15 +1,15 @@
 #include "contest/ui/ContestFileCommands.h"
 
+#include "contest/ContestContext.h"
 #include "contest/ContestFiles.h"
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
 #include "contest/ui/ContestDataDialog.h"
 #include "controls/MessageCatalogue.h"
 #include "platform/FileChooser.h"
 #include "platform/Platform.h"
 
-ContestFileCommands::ContestFileCommands(QWidget *window, Platform &platform, QObject *parent)
-    : QObject(parent), m_window(window), m_platform(platform)
+ContestFileCommands::ContestFileCommands(QWidget *window, Platform &platform, ContestContext &context,
+                                         QObject *parent)
+    : QObject(parent), m_window(window), m_platform(platform), m_context(context)
 {
 }
 
@@ -19,10 +19,8 @@ void ContestFileCommands::newContest()
         if (button == QLatin1String("chameleonButton1")) {
             createContestDatabase();
         } else {
-            // "Ne" changes nothing: the emptied contest data give way to the stored ones.
-            ContestSettingsStore &store = ContestSettingsStore::instance();
-            if (store.isLoaded())
-                store.reload();
+            // "Ne" changes nothing: the emptied dialog gives way to the stored data.
+            m_context.contestData().reload();
         }
     });
     ContestDataDialog::ClearContestDialog();
@@ -31,10 +29,11 @@ void ContestFileCommands::newContest()
 void ContestFileCommands::createContestDatabase()
 {
     bool closed = false;
-    const ContestFiles::NewContestResult r = ContestFiles::createContestDatabase(m_platform.clock, [this, &closed] {
-        closed = true;
-        emit aboutToReplaceWorkingFile();
-    });
+    const ContestFiles::NewContestResult r =
+        ContestFiles::createContestDatabase(m_context.session(), m_platform.clock, [this, &closed] {
+            closed = true;
+            emit aboutToReplaceWorkingFile();
+        });
     if (!r.ok) {
         m_platform.messages.show(MessageCatalogue::newContestFailed(r.error));
         if (closed)
@@ -42,21 +41,17 @@ void ContestFileCommands::createContestDatabase()
         return;
     }
     m_platform.messages.show(MessageCatalogue::newContestReady());
-    ContestSettingsStore &store = ContestSettingsStore::instance();
-    if (store.isLoaded()) {
-        // The bands of the old contest are gone with it: the first band saved from now
-        // on is the one the main window selects.
-        store.settings().bandList.clear();
-        ContestSettingsTable::load(ContestSession::instance().database(), store.settings());
-    }
+    // The bands of the old contest are gone with it: the first band saved from now on
+    // is the one the main window selects.
+    m_context.contestData().resetForNewContest();
     emit newContestCreated();
 }
 
 void ContestFileCommands::saveContestCopy()
 {
     QString error;
-    const QString name = ContestSettingsStore::instance().settings().nazivNatjecanja;
-    switch (ContestFiles::saveContestCopy(name, &error)) {
+    const QString name = m_context.contestData().settings().nazivNatjecanja;
+    switch (ContestFiles::saveContestCopy(m_context.session(), name, &error)) {
     case ContestFiles::CopyResult::Saved:
         emit copySaved();
         break;
@@ -71,14 +66,16 @@ void ContestFileCommands::saveContestCopy()
 
 void ContestFileCommands::openSavedContest()
 {
-    const QString chosen = m_platform.files.openFile(m_window, QStringLiteral("Pozovi natjecanje"),
-                                                     ContestFiles::backupFolder() + QLatin1Char('/'),
-                                                     QStringLiteral("*.mdb"));
+    const QString chosen =
+        m_platform.files.openFile(m_window, QStringLiteral("Pozovi natjecanje"),
+                                  ContestFiles::backupFolder(m_context.session()) + QLatin1Char('/'),
+                                  QStringLiteral("*.mdb"));
     bool closed = false;
-    const ContestFiles::OpenResult r = ContestFiles::openSavedContest(m_platform.clock, chosen, [this, &closed] {
-        closed = true;
-        emit aboutToReplaceWorkingFile();
-    });
+    const ContestFiles::OpenResult r =
+        ContestFiles::openSavedContest(m_context.session(), m_platform.clock, chosen, [this, &closed] {
+            closed = true;
+            emit aboutToReplaceWorkingFile();
+        });
     if (!r.ok) {
         // Nothing chosen is answered with "Nije pronađeno"; a file that could not be
         // opened gets its reason.
@@ -92,8 +89,6 @@ void ContestFileCommands::openSavedContest()
     }
     m_platform.messages.show(MessageCatalogue::contestOpened());
     // The own locator and the other contest data now come from the opened contest.
-    ContestSettingsStore &store = ContestSettingsStore::instance();
-    if (store.isLoaded())
-        store.reload();
+    m_context.contestData().reload();
     emit savedContestOpened();
 }

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QPointer>
 
+class ContestContext;
 struct Platform;
 class QWidget;
 
@@ -13,11 +14,12 @@ class ContestFileCommands : public QObject
     Q_OBJECT
 public:
     // `window` is the main window, parent of the file dialog. `platform` gives the
-    // clock, the file dialog and the message windows.
-    ContestFileCommands(QWidget *window, Platform &platform, QObject *parent = nullptr);
+    // clock, the file dialog and the message windows; `context` the contest.
+    ContestFileCommands(QWidget *window, Platform &platform, ContestContext &context, QObject *parent = nullptr);
 
-    // "Novo  natjecanje": shows the warning Form8 without waiting and empties the contest
-    // data at once. "Da" creates the new contest; "Ne" brings the stored data back.
+    // "Novo  natjecanje": shows the warning Form8 without waiting and empties an open
+    // contest data dialog at once. "Da" creates the new contest; "Ne" brings the stored
+    // data back into the dialog.
     void newContest();
     // The "Da" answer: keeps a copy of the old contest, then starts an empty one.
     void createContestDatabase();
@@ -46,4 +48,5 @@ signals:
 private:
     QPointer<QWidget> m_window;
     Platform &m_platform;
+    ContestContext &m_context;
 };

@@ -1,12 +1,11 @@
 #include "contest/ui/FormServer.h"
 
 #include "contest/ContestDatabase.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -29,17 +28,18 @@ QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 
 }
 
-void showServerFailure(const QString &reason)
+void FormServer::showServerFailure(const QString &reason)
 {
-    showRelabelled(new MessageWindow(MessageCatalogue::serverNotReached(reason)));
+    m_messages.show(MessageCatalogue::serverNotReached(reason));
 }
 
-void showServerReached()
+void FormServer::showServerReached()
 {
-    showRelabelledMessage(MessageCatalogue::serverReached());
+    m_messages.show(MessageCatalogue::serverReached());
 }
 
-FormServer::FormServer(Apply apply, QWidget *owner) : QWidget(owner, Qt::Window), m_apply(std::move(apply))
+FormServer::FormServer(ContestContext &context, Apply apply, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_context(context), m_apply(std::move(apply)), m_messages(messages)
 {
     setObjectName(QStringLiteral("FormServer"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -90,18 +90,19 @@ FormServer::FormServer(Apply apply, QWidget *owner) : QWidget(owner, Qt::Window)
     layout->addSpacing(10);
     layout->addLayout(buttons);
 
-    const QString current = ContestSession::instance().serverUrl();
+    const QString current = m_context.session().serverUrl();
     (current.isEmpty() ? m_option1 : m_option2)->setChecked(true);
-    m_text1->setText(current.isEmpty() ? ContestSession::storedServerUrl() : ContestDatabase::displayUrl(current));
+    m_text1->setText(current.isEmpty() ? m_context.settings().read<ContestServerChoice>().url
+                                       : ContestDatabase::displayUrl(current));
     updateEnabled();
     ApplySelectedLanguage(this);
 }
 
-FormServer *FormServer::open(Apply apply, QWidget *owner)
+FormServer *FormServer::open(ContestContext &context, Apply apply, Messages &messages, QWidget *owner)
 {
     static QPointer<FormServer> window;
     if (!window)
-        window = new FormServer(std::move(apply), owner);
+        window = new FormServer(context, std::move(apply), messages, owner);
     window->show();
     window->raise();
     window->activateWindow();
@@ -144,7 +145,7 @@ void FormServer::save()
         showServerFailure(error);
         return;
     }
-    if (!ContestSession::storeServerUrl(url, &error)) {
+    if (!m_context.settings().write(ContestServerChoice{url}, &error)) {
         showServerFailure(error);
         return;
     }

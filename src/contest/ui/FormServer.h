@@ -3,6 +3,8 @@
 #include <functional>
 
 class ChameleonButton;
+class ContestContext;
+class Messages;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -20,10 +22,11 @@ public:
     // returns false with the reason when that fails.
     using Apply = std::function<bool(const QString &url, QString *error)>;
 
-    FormServer(Apply apply, QWidget *owner = nullptr);
+    // The place in use and the one kept in brelog.ini come from `context`.
+    FormServer(ContestContext &context, Apply apply, Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Baza natjecanja": shows the window without blocking, creating it if needed.
-    static FormServer *open(Apply apply, QWidget *owner);
+    static FormServer *open(ContestContext &context, Apply apply, Messages &messages, QWidget *owner);
 
     QString chosenUrl() const; // empty for the working file
     void checkConnection();    // "Provjeri vezu"
@@ -31,15 +34,16 @@ public:
 
 private:
     void updateEnabled();
+    // Form55: the contest database could not be reached, with the reason.
+    void showServerFailure(const QString &reason);
+    // Form56: the contest database answered.
+    void showServerReached();
 
+    ContestContext &m_context;
     Apply m_apply;
+    Messages &m_messages;
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     QLineEdit *m_text1 = nullptr;
     ChameleonButton *m_check = nullptr;
 };
-
-// Form55: the contest database could not be reached, with the reason.
-void showServerFailure(const QString &reason);
-// Form56: the contest database answered.
-void showServerReached();

@@ -1,18 +1,19 @@
 #include "contestlog/ui/EntryPreferencesWindow.h"
 
 #include "contestlog/EntryPreferences.h"
+#include "platform/ProgramSettings.h"
 #include "controls/ui/ChameleonButton.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QVBoxLayout>
 
-EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, Qt::Window)
+EntryPreferencesWindow::EntryPreferencesWindow(ProgramSettings &settings, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_messages(messages), m_settings(settings)
 {
     setObjectName(QStringLiteral("FormPreferences"));
     setWindowTitle(QStringLiteral("Postavke programa"));
@@ -22,7 +23,7 @@ EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, 
     root->setSpacing(14);
     m_check1 = new QCheckBox(QStringLiteral("Nakon spremanja: kursor u pozivni znak"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
-    m_check1->setChecked(EntryPreferences::load().focusCallAfterSave);
+    m_check1->setChecked(m_settings.read<EntryPreferences>().focusCallAfterSave);
     root->addWidget(m_check1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -40,11 +41,11 @@ EntryPreferencesWindow::EntryPreferencesWindow(QWidget *owner) : QWidget(owner, 
     setFixedSize(sizeHint());
 }
 
-EntryPreferencesWindow *EntryPreferencesWindow::open(QWidget *owner)
+EntryPreferencesWindow *EntryPreferencesWindow::open(ProgramSettings &settings, Messages &messages, QWidget *owner)
 {
     static QPointer<EntryPreferencesWindow> window;
     if (!window)
-        window = new EntryPreferencesWindow(owner);
+        window = new EntryPreferencesWindow(settings, messages, owner);
     window->show();
     window->raise();
     window->activateWindow();
@@ -55,8 +56,8 @@ void EntryPreferencesWindow::save()
 {
     EntryPreferences p;
     p.focusCallAfterSave = m_check1->isChecked();
-    if (!p.store()) {
-        showRelabelled(new MessageWindow(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini"))));
+    if (!m_settings.write(p)) {
+        m_messages.show(MessageCatalogue::entryPreferencesNotStored(QStringLiteral("brelog.ini")));
         return;
     }
     emit stored();

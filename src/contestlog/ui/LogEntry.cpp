@@ -2,8 +2,7 @@
 
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "contestlog/ui/EntryLine.h"
 #include "controls/ui/ChameleonButton.h"
 #include "controls/MessageCatalogue.h"
@@ -19,8 +18,9 @@
 
 using Field = EntrySession::Field;
 
-LogEntry::LogEntry(EntryLine &entry, EntrySession &session, Platform &platform, QObject *parent)
-    : QObject(parent), m_entry(entry), m_session(session), m_platform(platform)
+LogEntry::LogEntry(EntryLine &entry, EntrySession &session, ContestContext &context, Platform &platform,
+                   QObject *parent)
+    : QObject(parent), m_entry(entry), m_session(session), m_context(context), m_platform(platform)
 {
     m_entry.session = &m_session;
     bindFields();
@@ -342,7 +342,7 @@ void LogEntry::LoadBandList()
             m_entry.Combo2->addItem(label);
     }
     if (m_entry.Combo2->count() > 0) {
-        const int i = m_entry.Combo2->findText(ContestSettingsStore::instance().settings().firstBand());
+        const int i = m_entry.Combo2->findText(m_context.contestData().settings().firstBand());
         m_entry.Combo2->setCurrentIndex(i >= 0 ? i : 0);
     }
     m_loadingBands = false;
@@ -476,7 +476,7 @@ void LogEntry::offerLocator(const QString &call, const QString &locator)
 
 void LogEntry::startUp()
 {
-    m_session.setDatabase(ContestSession::instance().database());
+    m_session.setDatabase(m_context.database());
     m_entry.chameleonButton2->hide();
     LoadBandList();
     RefreshLogView();
@@ -486,7 +486,7 @@ void LogEntry::startUp()
 
 void LogEntry::onDatabaseReopened()
 {
-    m_session.setDatabase(ContestSession::instance().database());
+    m_session.setDatabase(m_context.database());
 }
 
 void LogEntry::onChangedElsewhere(const QString &what)

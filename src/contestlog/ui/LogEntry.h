@@ -5,6 +5,7 @@
 
 struct EntryLine;
 class QLineEdit;
+class ContestContext;
 struct Platform;
 class QWidget;
 
@@ -16,7 +17,8 @@ class LogEntry : public QObject
 {
     Q_OBJECT
 public:
-    LogEntry(EntryLine &entry, EntrySession &session, Platform &platform, QObject *parent = nullptr);
+    LogEntry(EntryLine &entry, EntrySession &session, ContestContext &context, Platform &platform,
+             QObject *parent = nullptr);
 
     EntrySession &session() { return m_session; }
     LogStore &store() { return m_session.store(); }
@@ -92,6 +94,7 @@ private:
 
     EntryLine &m_entry;
     EntrySession &m_session;
+    ContestContext &m_context;
     Platform &m_platform;
     bool m_pushing = false;
     bool m_loadingBands = false;

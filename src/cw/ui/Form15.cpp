@@ -11,7 +11,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-Form15::Form15(QWidget *owner) : QWidget(owner, Qt::Window)
+Form15::Form15(const ProgramFolder &folder, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_folder(folder), m_messages(messages)
 {
     setObjectName(QStringLiteral("Form15"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,10 +54,10 @@ Form15::Form15(QWidget *owner) : QWidget(owner, Qt::Window)
     m_text1->selectAll();
 }
 
-Form15 *Form15::open(QWidget *owner)
+Form15 *Form15::open(const ProgramFolder &folder, Messages &messages, QWidget *owner)
 {
     static QPointer<Form15> window;
-    return showSingleWindow(window, [owner] { return new Form15(owner); });
+    return showSingleWindow(window, [&folder, &messages, owner] { return new Form15(folder, messages, owner); });
 }
 
 int Form15::memoryIndexOf(const QString &text)
@@ -73,7 +74,8 @@ int Form15::memoryIndexOf(const QString &text)
 
 void Form15::save()
 {
-    frmBevitel *editor = frmBevitel::edit(memoryIndexOf(m_text1->text()), parentWidget() ? parentWidget() : this);
+    frmBevitel *editor =
+        frmBevitel::edit(m_folder, memoryIndexOf(m_text1->text()), m_messages, parentWidget() ? parentWidget() : this);
     if (!editor)
         return;
     hide();

@@ -4,8 +4,7 @@
 #include "cw/CwMemories.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,20 +12,21 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-frmBevitel *frmBevitel::edit(int index, QWidget *owner)
+frmBevitel *frmBevitel::edit(const ProgramFolder &folder, int index, Messages &messages, QWidget *owner)
 {
     if (index < 0 || index >= CwMemories::Count) {
-        showRelabelledMessage(MessageCatalogue::noMemoryToEdit());
+        messages.show(MessageCatalogue::noMemoryToEdit());
         return nullptr;
     }
-    auto *editor = new frmBevitel(index, owner);
+    auto *editor = new frmBevitel(folder, index, messages, owner);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::ApplicationModal);
     editor->open();
     return editor;
 }
 
-frmBevitel::frmBevitel(int index, QWidget *owner) : QDialog(owner), m_index(index)
+frmBevitel::frmBevitel(const ProgramFolder &folder, int index, Messages &messages, QWidget *owner)
+    : QDialog(owner), m_folder(folder), m_index(index), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmBevitel"));
     setWindowTitle(QStringLiteral("Unos teksta"));
@@ -61,17 +61,15 @@ frmBevitel::frmBevitel(int index, QWidget *owner) : QDialog(owner), m_index(inde
     layout->addLayout(buttons);
 
     ApplySelectedLanguage(this);
-    CwMemories::ensureExists(index);
-    m_text->setText(CwMemories::read(index));
+    CwMemories::ensureExists(m_folder, index);
+    m_text->setText(CwMemories::read(m_folder, index));
 }
 
 void frmBevitel::save()
 {
     QString error;
-    if (!CwMemories::write(m_index, m_text->text(), &error)) {
-        auto *w = new MessageWindow(MessageCatalogue::memoryNotStored(error), this);
-        // A child of the editor, or the editor's modality would lock it out too.
-        showRelabelled(w);
+    if (!CwMemories::write(m_folder, m_index, m_text->text(), &error)) {
+        m_messages.show(MessageCatalogue::memoryNotStored(error));
         return;
     }
     accept();

@@ -1,6 +1,9 @@
 #pragma once
+#include "platform/ProgramFolder.h"
+
 #include <QDialog>
 
+class Messages;
 class QLineEdit;
 
 // Memory editor "Unos teksta": the text of one memory in txtBevitel; "Spremi" writes it,
@@ -13,9 +16,9 @@ public:
     // caller; finished() tells when it closes. A missing memory file is created empty.
     // With no memory to edit (index < 0) it shows "Unesite tekst koji želite urediti!"
     // instead and returns nullptr.
-    static frmBevitel *edit(int index, QWidget *owner);
+    static frmBevitel *edit(const ProgramFolder &folder, int index, Messages &messages, QWidget *owner);
 
-    frmBevitel(int index, QWidget *owner = nullptr);
+    frmBevitel(const ProgramFolder &folder, int index, Messages &messages, QWidget *owner = nullptr);
     int memoryIndex() const { return m_index; }
 
     // "Spremi": writes the trimmed text and closes; a failing write is reported and the
@@ -23,6 +26,8 @@ public:
     void save();
 
 private:
+    ProgramFolder m_folder;
     int m_index;
+    Messages &m_messages;
     QLineEdit *m_text = nullptr;
 };

@@ -8,8 +8,8 @@
 #include "cw/ui/FrmBevitel.h"
 #include "platform/RtsLine.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
+#include "platform/Platform.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -65,8 +65,9 @@ void KeyerLamp::paintEvent(QPaintEvent *)
     p.drawEllipse(QRectF(1.5, 1.5, width() - 3, height() - 3));
 }
 
-KeyerPanel::KeyerPanel(std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent)
-    : QWidget(parent), m_keyer(std::make_unique<Keyer>(std::move(line))), m_macros(std::move(macros))
+KeyerPanel::KeyerPanel(const ProgramFolder &folder, Platform &platform, MacroProvider macros, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_keyer(std::make_unique<Keyer>(platform.rtsLines.create())),
+      m_folder(folder), m_macros(std::move(macros))
 {
     setObjectName(QStringLiteral("keyerPanel"));
 
@@ -181,7 +182,7 @@ void KeyerPanel::installShortcuts(QWidget *window)
 void KeyerPanel::listfeltolt()
 {
     List1->clear();
-    List1->addItems(CwMemories::listLines());
+    List1->addItems(CwMemories::listLines(m_folder));
 }
 
 void KeyerPanel::SendMemory(int i)
@@ -195,7 +196,7 @@ void KeyerPanel::SendMemory(int i)
             m_pending = i;
         return;
     }
-    const QString memory = CwMemories::read(i);
+    const QString memory = CwMemories::read(m_folder, i);
     if (memory.isEmpty()) {
         shPort->setColourValue(KeyerLamp::Green);
         openEditor(i);
@@ -218,13 +219,13 @@ void KeyerPanel::StopSending()
 
 void KeyerPanel::showMemoryPrompt()
 {
-    Form15 *prompt = Form15::open(window());
+    Form15 *prompt = Form15::open(m_folder, m_platform.messages, window());
     connect(prompt, &Form15::memoryEdited, this, &KeyerPanel::listfeltolt, Qt::UniqueConnection);
 }
 
 void KeyerPanel::openEditor(int index)
 {
-    if (frmBevitel *editor = frmBevitel::edit(index, window()))
+    if (frmBevitel *editor = frmBevitel::edit(m_folder, index, m_platform.messages, window()))
         connect(editor, &QDialog::finished, this, &KeyerPanel::listfeltolt);
 }
 
@@ -261,6 +262,6 @@ void KeyerPanel::onFailed(const QString &reason)
 {
     m_pending = -1;
     shPort->setColourValue(KeyerLamp::Green);
-    showRelabelled(new MessageWindow(MessageCatalogue::cwPortCannotOpen(m_port + QStringLiteral(": ") + reason)));
+    m_platform.messages.show(MessageCatalogue::cwPortCannotOpen(m_port + QStringLiteral(": ") + reason));
     emit idle();
 }

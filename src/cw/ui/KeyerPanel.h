@@ -1,5 +1,6 @@
 #pragma once
 #include "cw/Macros.h"
+#include "platform/ProgramFolder.h"
 
 #include <QWidget>
 #include <array>
@@ -7,11 +8,11 @@
 
 class ChameleonButton;
 class Keyer;
+struct Platform;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class RtsLine;
 
 // The lamp shPort: green (colour value 65280) while idle, red (255) while a message is
 // being sent.
@@ -40,8 +41,10 @@ class KeyerPanel : public QWidget
 {
     Q_OBJECT
 public:
-    // `macros` supplies the contest values for {MYCALL}, {CALL}, {NR}, {RST}, {MYLOC}.
-    KeyerPanel(std::shared_ptr<RtsLine> line, MacroProvider macros, QWidget *parent = nullptr);
+    // `macros` supplies the contest values for {MYCALL}, {CALL}, {NR}, {RST}, {MYLOC};
+    // the memories are those of `folder`; the keying line and the messages come from
+    // the platform.
+    KeyerPanel(const ProgramFolder &folder, Platform &platform, MacroProvider macros, QWidget *parent = nullptr);
     ~KeyerPanel() override;
 
     // F1..F9 send memories 1..9 and Esc stops sending, whatever control of `window` has
@@ -80,7 +83,9 @@ private:
     void onFailed(const QString &reason);
     void openEditor(int index);
 
+    Platform &m_platform;
     std::unique_ptr<Keyer> m_keyer;
+    ProgramFolder m_folder;
     MacroProvider m_macros;
     int m_speedValue = 0;  // SpeedValue: kept when the speed choice is none of its texts
     int m_dashWeight = 3;  // DashWeight: kept when the weight field holds no usable number

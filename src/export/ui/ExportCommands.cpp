@@ -1,14 +1,12 @@
 #include "export/ui/ExportCommands.h"
 
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "contestlog/LogStore.h"
 #include "contestlog/EntrySession.h"
 #include "controls/MessageCatalogue.h"
 #include "export/LogExport.h"
 #include "export/ui/QsoListReport.h"
 #include "platform/Platform.h"
-#include "platform/ProgramFolder.h"
 #include "platform/UtcClock.h"
 
 #include <QPrintPreviewDialog>
@@ -34,12 +32,12 @@ QString reason(const LogExport::Result &r)
     return {};
 }
 
-bool exportBand(const EntrySession &entry, Platform &platform, LogExport::Format format)
+bool exportBand(ContestContext &context, const EntrySession &entry, Platform &platform, LogExport::Format format)
 {
     const ExportTotals totals{QString::number(entry.totals().count), QString::number(entry.totals().points)};
     const LogExport::Result r =
-        LogExport::exportBand(ContestSession::instance().database(), format, entry.band(),
-                              ContestSettingsStore::instance().settings(), totals, ProgramFolder::path());
+        LogExport::exportBand(context.database(), format, entry.band(), context.contestData().settings(), totals,
+                              context.folder().path());
     if (r.status == LogExport::Result::EmptyBand)
         platform.messages.show(MessageCatalogue::emptyBand());
     else if (!r.ok())
@@ -49,21 +47,22 @@ bool exportBand(const EntrySession &entry, Platform &platform, LogExport::Format
 
 }
 
-bool exportEdi(const EntrySession &entry, Platform &platform)
+bool exportEdi(ContestContext &context, const EntrySession &entry, Platform &platform)
 {
-    return exportBand(entry, platform, LogExport::Format::Edi);
+    return exportBand(context, entry, platform, LogExport::Format::Edi);
 }
 
-bool exportAdif(const EntrySession &entry, Platform &platform)
+bool exportAdif(ContestContext &context, const EntrySession &entry, Platform &platform)
 {
-    return exportBand(entry, platform, LogExport::Format::Adif);
+    return exportBand(context, entry, platform, LogExport::Format::Adif);
 }
 
-QPrintPreviewDialog *printQsoList(const EntrySession &entry, Platform &platform, QWidget *parent)
+QPrintPreviewDialog *printQsoList(ContestContext &context, const EntrySession &entry, Platform &platform,
+                                  QWidget *parent)
 {
     QsoListReport::Data data;
     QString error;
-    if (!LogStore(ContestSession::instance().database()).bandRows(entry.band(), data.rows, &error)) {
+    if (!LogStore(context.database()).bandRows(entry.band(), data.rows, &error)) {
         LogExport::Result r;
         r.status = LogExport::Result::ReadFailed;
         r.detail = error;
@@ -72,7 +71,7 @@ QPrintPreviewDialog *printQsoList(const EntrySession &entry, Platform &platform,
     }
     if (data.rows.isEmpty())
         return nullptr;
-    const ContestSettings &s = ContestSettingsStore::instance().settings();
+    const ContestSettings &s = context.contestData().settings();
     data.contest = s.nazivNatjecanja;
     data.call = s.pozivniZnak;
     data.locator = s.lokator;

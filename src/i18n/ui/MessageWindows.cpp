@@ -3,6 +3,8 @@
 #include "controls/ui/MessageWindow.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 
+#include <QApplication>
+
 void MessageWindows::show(const MessageContent &message, QObject *receiver, Answer answered)
 {
     if (MessageWindow *open = MessageWindow::find(message.objectName)) {
@@ -14,7 +16,9 @@ void MessageWindows::show(const MessageContent &message, QObject *receiver, Answ
         open->hide();
         open->deleteLater();
     }
-    auto *w = new MessageWindow(message);
+    // Over a modal window (the memory editor) the message is its child, or the
+    // modality would lock the operator out of it too.
+    auto *w = new MessageWindow(message, QApplication::activeModalWidget());
     if (answered)
         QObject::connect(w, &MessageWindow::buttonClicked, receiver ? receiver : w, answered);
     showRelabelled(w);

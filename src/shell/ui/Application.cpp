@@ -1,7 +1,7 @@
 #include "shell/ui/Application.h"
 
 #include "callinfo/StationImportCli.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/MessageCatalogue.h"
 #include "controls/ui/MessageWindow.h"
 #include "controls/ui/Style.h"
@@ -83,27 +83,35 @@ bool isCommandLineOnly(int argc, char *argv[])
     return false;
 }
 
-bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles, QString *error)
+// Where this run's shipped files are, and its program folder without --folder: a build
+// tree is its own program folder, an installed program uses the user's data folder,
+// laid out from the shipped files.
+InstallLayout installLayout()
 {
-    // Without --folder, a build tree is its own program folder and an installed program
-    // uses the user's data folder, laid out from the shipped files.
-    const InstallLayout layout =
-        InstallLayout::detect(QCoreApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment());
-    const QString dir = parser.isSet(o.folder) ? parser.value(o.folder) : layout.defaultProgramFolder;
-    if (!QDir().mkpath(dir)) {
-        *error = QStringLiteral("cannot create the program folder %1").arg(dir);
-        return false;
-    }
-    ProgramFolder::setPath(dir);
-    if (!createFiles)
-        return true;
-    return ProgramFiles::ensureShippedFiles(layout.shippedData, ProgramFolder::path(), error);
+    return InstallLayout::detect(QCoreApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment());
 }
 
-bool prepareFolder(const QCommandLineParser &parser, const Options &o, bool createFiles)
+// The program folder of this run: the command line's, else the layout's.
+QString programFolder(const QCommandLineParser &parser, const Options &o, const InstallLayout &layout)
+{
+    return parser.isSet(o.folder) ? QDir(parser.value(o.folder)).absolutePath() : layout.defaultProgramFolder;
+}
+
+bool prepareFolder(const QString &folder, const QString &shipped, bool createFiles, QString *error)
+{
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create the program folder %1").arg(folder);
+        return false;
+    }
+    if (!createFiles)
+        return true;
+    return ProgramFiles::ensureShippedFiles(shipped, folder, error);
+}
+
+bool prepareFolder(const QString &folder, const QString &shipped, bool createFiles)
 {
     QString error;
-    if (prepareFolder(parser, o, createFiles, &error))
+    if (prepareFolder(folder, shipped, createFiles, &error))
         return true;
     std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
     return false;
@@ -148,17 +156,18 @@ bool isPictureExport(int argc, char *argv[])
 
 // The shared contest database to use: the command line's, else the one kept in
 // brelog.ini; empty for the working file contest.mdb.
-QString contestDatabase(const QCommandLineParser &parser, const Options &o)
+QString contestDatabase(const QCommandLineParser &parser, const Options &o, ContestContext &context)
 {
-    return parser.isSet(o.database) ? parser.value(o.database).trimmed() : ContestSession::storedServerUrl();
+    return parser.isSet(o.database) ? parser.value(o.database).trimmed()
+                                    : context.settings().read<ContestServerChoice>().url;
 }
 
 // Splash, then the main window. The single-instance rule is checked after the splash
 // and before the main window exists, so that a second program on the same folder
 // ends without opening any database.
-int runWindows(QCoreApplication &app)
+int runWindows(QCoreApplication &app, ContestContext &context)
 {
-    SingleInstance instance(ProgramFolder::path());
+    SingleInstance instance(context.folder().path());
     Style::apply(static_cast<QApplication &>(app));
     SystemPlatform system;
     std::unique_ptr<Form1> mainWindow;
@@ -176,7 +185,7 @@ int runWindows(QCoreApplication &app)
                 QCoreApplication::exit(1);
             return;
         }
-        mainWindow = std::make_unique<Form1>(system.platform());
+        mainWindow = std::make_unique<Form1>(system.platform(), context);
         mainWindow->show();
         // What the main window's load had to say (a database it could not open) stays
         // in front of it, in its middle.
@@ -224,27 +233,32 @@ int runApplication(int argc, char *argv[])
         return 0;
     }
 
+    const InstallLayout layout = installLayout();
+    const QString folder = programFolder(parser, o, layout);
     if (parser.isSet(o.exportFormat)) {
-        if (!prepareFolder(parser, o, false))
+        if (!prepareFolder(folder, layout.shippedData, false))
             return 2;
+        ContestContext context(folder);
         const QString word = parser.value(o.exportFormat);
         if (StatsPictureFiles::kindOfWord(word))
-            return StatsPictureCli::run(word, parser.value(o.band), contestDatabase(parser, o));
+            return StatsPictureCli::run(context.folder(), word, parser.value(o.band),
+                                        contestDatabase(parser, o, context));
         if (const QString w = word.trimmed().toLower(); w != QLatin1String("edi") && w != QLatin1String("adif"))
             return ExportCli::fail(QStringLiteral("unknown export format \"%1\" (use edi, adif, %2)")
                                        .arg(word, StatsPictureFiles::words().join(QStringLiteral(", "))));
-        return ExportCli::run(word, parser.value(o.band), contestDatabase(parser, o));
+        return ExportCli::run(context.folder(), word, parser.value(o.band), contestDatabase(parser, o, context));
     }
     if (parser.isSet(o.importStations)) {
-        if (!prepareFolder(parser, o, true))
+        if (!prepareFolder(folder, layout.shippedData, true))
             return 2;
-        return StationImportCli::run(parser.positionalArguments());
+        return StationImportCli::run(ProgramFolder(folder), parser.positionalArguments());
     }
+    ContestContext context(folder); // touches no file yet; the failure message below is relabelled from it
     QString error;
-    if (!prepareFolder(parser, o, true, &error))
+    if (!prepareFolder(folder, layout.shippedData, true, &error))
         return reportUnusableFolder(error) ? app->exec() : 2;
-    ContestSession::instance().setServerUrl(contestDatabase(parser, o));
-    return runWindows(*app);
+    context.session().setServerUrl(contestDatabase(parser, o, context));
+    return runWindows(*app, context);
 }
 
 }

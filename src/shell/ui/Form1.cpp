@@ -4,8 +4,7 @@
 #include "callinfo/ui/KnownStationsModel.h"
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "contestlog/EntryPreferences.h"
 #include "contestlog/EntrySession.h"
 #include "contestlog/ui/EntryField.h"
@@ -17,7 +16,6 @@
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "platform/Messages.h"
 #include "platform/Platform.h"
-#include "platform/RtsLine.h"
 #include "platform/SqliteDatabase.h"
 #include "shell/ui/LedClock.h"
 #include "shell/ui/MenuIcons.h"
@@ -90,7 +88,8 @@ QLabel *valueField(const QString &name, QWidget *parent)
 
 }
 
-Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
+Form1::Form1(Platform &platform, ContestContext &context, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brelog    v.2.0"));
@@ -147,7 +146,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     totals->addWidget(m_stationPanel);
     left->addLayout(totals);
 
-    m_session = new EntrySession(this);
+    m_session = new EntrySession(m_context, this);
     m_entry.DataGrid1 = new QTableView(central);
     m_entry.DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     m_entry.DataGrid1->setModel(&m_session->log());
@@ -221,8 +220,8 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     right->addLayout(m_keyerArea);
     // The keyer fills its macros from the contest data and the entry as they are when
     // a memory starts.
-    m_keyer = new KeyerPanel(std::shared_ptr<RtsLine>(createSerialRtsLine()), [this] {
-        const ContestSettings &s = ContestSettingsStore::instance().settings();
+    m_keyer = new KeyerPanel(m_context.folder(), m_platform, [this] {
+        const ContestSettings &s = m_context.contestData().settings();
         return MacroValues{s.pozivniZnak, m_session->currentCall(), m_session->serialToSend(),
                            m_session->sentReport(), s.lokator};
     }, central);
@@ -252,8 +251,8 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     buildMenus();
     setTabOrder();
 
-    m_callInfo = new CallInfoController(m_entry, this);
-    m_log = new LogEntry(m_entry, *m_session, m_platform, this);
+    m_callInfo = new CallInfoController(m_context.folder(), m_entry, this);
+    m_log = new LogEntry(m_entry, *m_session, m_context, m_platform, this);
     m_session->setCallInfo(m_callInfo);
     m_session->setSound(&m_platform.sound);
     m_log->connectGrid();
@@ -272,11 +271,11 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     connect(m_entry.Combo2, &QComboBox::currentIndexChanged, m_log, &LogEntry::onBandChanged);
     connect(m_callInfo, &CallInfoController::stationPicked, m_log, &LogEntry::fillStation);
     connect(m_callInfo, &CallInfoController::stationMatched, m_log, &LogEntry::offerLocator);
-    connect(&ContestSession::instance(), &ContestSession::reopened, m_log, &LogEntry::onDatabaseReopened);
-    connect(&ContestSession::instance(), &ContestSession::aboutToClose, m_log,
-            [this] { m_log->store().setDatabase({}); });
-    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, m_log, &LogEntry::onChangedElsewhere);
-    connect(&ContestSession::instance(), &ContestSession::connectionChanged, this, &Form1::showServerLamp);
+    ContestSession &session = m_context.session();
+    connect(&session, &ContestSession::reopened, m_log, &LogEntry::onDatabaseReopened);
+    connect(&session, &ContestSession::aboutToClose, m_log, [this] { m_log->store().setDatabase({}); });
+    connect(&session, &ContestSession::changedElsewhere, m_log, &LogEntry::onChangedElsewhere);
+    connect(&session, &ContestSession::connectionChanged, this, &Form1::showServerLamp);
     connect(action(QStringLiteral("kraj")), &QAction::triggered, this, &QWidget::close);
 
     connectCommands();
@@ -630,7 +629,7 @@ void Form1::load()
     openContestDatabase(databaseFailure);
     applyEntryPreferences();
     m_log->startUp();
-    showServerLamp(ContestSession::instance().isConnected());
+    showServerLamp(m_context.session().isConnected());
     // The clock runs from here on: time and date in UTC every second, the LED clock every 100 ms.
     m_clock = new UtcClockController(m_platform.clock, m_entry.Text1, m_entry.Text14, m_entry.Check1, m_ledClock, this);
     connectStation();
@@ -649,7 +648,7 @@ void Form1::connectStation()
     };
     entry.bands = [this] {
         QList<RadioBands::StoredBand> bands;
-        const ContestSettings &settings = ContestSettingsStore::instance().settings();
+        const ContestSettings &settings = m_context.contestData().settings();
         for (int i = 0; i < m_entry.Combo2->count(); ++i) {
             const QString label = m_entry.Combo2->itemText(i);
             const int k = BandLabels::number(label);
@@ -673,9 +672,9 @@ void Form1::connectStation()
             m_radioFollower->forget();
     });
     connect(&radio, &HamlibLink::daemonFailed, this,
-            [](const QString &text) { StationMessages::showDaemonFailure(false, text); });
+            [this](const QString &text) { StationMessages::showDaemonFailure(m_platform.messages, false, text); });
     connect(&m_station->rotator(), &HamlibLink::daemonFailed, this,
-            [](const QString &text) { StationMessages::showDaemonFailure(true, text); });
+            [this](const QString &text) { StationMessages::showDaemonFailure(m_platform.messages, true, text); });
     connect(action(QStringLiteral("okreniantenu")), &QAction::triggered, this, &Form1::turnAntenna);
     connect(m_turnButton, &QPushButton::clicked, this, &Form1::turnAntenna);
     applyStationSettings();
@@ -683,27 +682,28 @@ void Form1::connectStation()
 
 void Form1::applyStationSettings()
 {
-    m_station->apply(StationSettings::load());
+    m_station->apply(m_context.settings().read<StationSettings>());
     m_turnButton->setVisible(m_station->rotator().isEnabled());
     m_stationPanel->refresh();
 }
 
 void Form1::turnAntennaToBearing(double bearing)
 {
-    StationMessages::showTurnResult(m_station->turnToBearing(bearing));
+    StationMessages::showTurnResult(m_platform.messages, m_station->turnToBearing(bearing));
 }
 
 void Form1::turnAntenna()
 {
     StationMessages::showTurnResult(
-        m_station->turnToLocator(ContestSettingsStore::instance().settings().lokator, m_session->draft().locator));
+        m_platform.messages,
+        m_station->turnToLocator(m_context.contestData().settings().lokator, m_session->draft().locator));
 }
 
 void Form1::openContestDatabase(const std::function<void(const QString &)> &databaseFailure)
 {
     // A file that is no contest database is not opened at all: every statement on it
     // would fail with the driver's words ("no such table").
-    ContestSession &session = ContestSession::instance();
+    ContestSession &session = m_context.session();
     QString error;
     if (session.usesServer()) {
         if (!session.open(&error)) // the server's reason names its address
@@ -731,7 +731,7 @@ void Form1::openContestDatabase(const std::function<void(const QString &)> &data
 void Form1::closeDatabases()
 {
     m_callInfo->closeDatabases();
-    ContestSession::instance().close();
+    m_context.session().close();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

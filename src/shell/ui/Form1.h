@@ -22,6 +22,7 @@ class QGridLayout;
 class QLabel;
 class QMenu;
 class QVBoxLayout;
+class ContestContext;
 struct Platform;
 
 // The main window: entry line, band view with totals, call-sign information and the
@@ -32,11 +33,13 @@ class Form1 : public QMainWindow, public LogSearchTarget
     Q_OBJECT
 public:
     // `platform` gives the clock, sound, file dialog and message windows to every
-    // collaborator; it outlives the window.
-    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+    // collaborator, `context` the contest, its data, the program folder and this PC's
+    // settings; both outlive the window.
+    Form1(Platform &platform, ContestContext &context, QWidget *parent = nullptr);
     ~Form1() override;
 
     Platform &platform() { return m_platform; }
+    ContestContext &context() { return m_context; }
     EntryLine &entry() { return m_entry; }
     LogEntry &logEntry() { return *m_log; }
     CallInfoController &callInfo() { return *m_callInfo; }
@@ -98,6 +101,7 @@ private:
     void turnAntennaToBearing(double bearing);
 
     Platform &m_platform;
+    ContestContext &m_context;
     EntryLine m_entry;
     EntrySession *m_session = nullptr;
     CallInfoController *m_callInfo = nullptr;

@@ -6,8 +6,7 @@
 #include "callinfo/ui/StationImportCommand.h"
 #include "contest/BandLabels.h"
 #include "contest/ContestDatabase.h"
-#include "contest/ContestSession.h"
-#include "contest/ContestSettingsStore.h"
+#include "contest/ContestContext.h"
 #include "contest/ui/ContestDataDialog.h"
 #include "contest/ui/ContestFileCommands.h"
 #include "contest/ui/FormServer.h"
@@ -49,12 +48,13 @@ void Form1::connectCommands()
                 Qt::UniqueConnection);
     });
     on("radiorotator", [this] {
-        connect(FormRadio::open(this), &FormRadio::settingsSaved, this, &Form1::applyStationSettings,
+        connect(FormRadio::open(m_context.settings(), m_platform.messages, this), &FormRadio::settingsSaved, this,
+                &Form1::applyStationSettings,
                 Qt::UniqueConnection);
     });
     on("frekv", [this] { FrequencyListWindow::open(this); });
     on("cwiinterface", [this] { Form16::open(this); });
-    on("pomoc", [this] { ShowHelp(this); });
+    on("pomoc", [this] { ShowHelp(m_context.folder(), this); });
     on("oprogramceku", [this] { AboutWindow::open(this); });
     const std::pair<const char *, const char *> languages[] = {
         {"hrvat", "hrvatski"}, {"eng", "engleski"}, {"polski", "polski"}, {"slovakian", "slovacki"}};
@@ -69,21 +69,22 @@ void Form1::connectCommands()
             [this] { LogSearchWindow::open(LogSearchWindow::Kind::ByLocator, *this, m_platform.messages, this); });
 
     on("programpostavke", [this] {
-        EntryPreferencesWindow *w = EntryPreferencesWindow::open(this);
+        EntryPreferencesWindow *w = EntryPreferencesWindow::open(m_context.settings(), m_platform.messages, this);
         connect(w, &EntryPreferencesWindow::stored, this, &Form1::applyEntryPreferences, Qt::UniqueConnection);
     });
 
     // Contest data and the contest as a whole.
     on("osobnepostavke", [this] {
-        ContestDataDialog *d = ContestDataDialog::showDialog(m_platform, this);
+        ContestDataDialog *d = ContestDataDialog::showDialog(m_platform, m_context, this);
         connect(d, &ContestDataDialog::settingsStored, this, &Form1::onContestSettingsStored, Qt::UniqueConnection);
     });
     on("bazanatjecanja", [this] {
-        FormServer::open([this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
-                         this);
+        FormServer::open(
+            m_context, [this](const QString &url, QString *error) { return switchContestDatabase(url, error); },
+            m_platform.messages, this);
     });
-    connect(&ContestSession::instance(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
-    m_files = new ContestFileCommands(this, m_platform, this);
+    connect(&m_context.session(), &ContestSession::changedElsewhere, this, &Form1::followContestData);
+    m_files = new ContestFileCommands(this, m_platform, m_context, this);
     connect(m_files, &ContestFileCommands::copySaved, this, &Form1::showProgressWindow);
     on("kreiranje", [this] { m_files->newContest(); });
     on("sprembaze", [this] { m_files->saveContestCopy(); });
@@ -95,20 +96,22 @@ void Form1::connectCommands()
     // The export commands follow the band's contents (EnableLogCommands).
     auto export_ = [this](QAction *a, auto &&slot) { connect(a, &QAction::triggered, this, slot); };
     export_(m_entry.edi, [this] {
-        if (ExportCommands::exportEdi(*m_session, m_platform))
+        if (ExportCommands::exportEdi(m_context, *m_session, m_platform))
             showProgressWindow();
     });
     export_(m_entry.izuadi, [this] {
-        if (ExportCommands::exportAdif(*m_session, m_platform))
+        if (ExportCommands::exportAdif(m_context, *m_session, m_platform))
             showProgressWindow();
     });
-    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(*m_session, m_platform, this); });
+    export_(m_entry.issvihveza, [this] { ExportCommands::printQsoList(m_context, *m_session, m_platform, this); });
     // The statistics follow the band's contents (EnableLogCommands) and read the band
     // and the totals the entry session keeps.
     connect(m_entry.stati, &QAction::triggered, this, [this] {
         const BandTotals &t = m_session->totals();
-        Form3::open(this, {[this] { return m_session->band(); },
-                           {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}});
+        Form3::open(this, m_context,
+                    {[this] { return m_session->band(); },
+                     {QString::number(t.count), QString::number(t.odx), QString::number(t.points)}},
+                    m_platform.messages);
     });
 }
 
@@ -125,7 +128,7 @@ void Form1::selectLanguage(const QString &word)
 
 void Form1::applyEntryPreferences()
 {
-    m_log->setFocusCallAfterSave(EntryPreferences::load().focusCallAfterSave);
+    m_log->setFocusCallAfterSave(m_context.settings().read<EntryPreferences>().focusCallAfterSave);
 }
 
 void Form1::showProgressWindow()
@@ -144,15 +147,13 @@ void Form1::followContestData(const QString &what)
 {
     if (what != ContestDatabase::settingsChanged() && what != ContestDatabase::everythingChanged())
         return;
-    // Contest data written on another PC are read afresh, unless the contest data
-    // dialog is open here with what the operator is typing.
-    ContestSettingsStore &store = ContestSettingsStore::instance();
-    if (store.isLoaded() && !ContestDataDialog::openInstance())
-        store.reload();
+    // Contest data written on another PC score this PC's next QSO; an open contest data
+    // dialog keeps what the operator is typing in its draft.
+    m_context.contestData().reload();
     // Bands added or removed there are listed here once the entry line is empty, and
     // the band shown stays shown while it exists.
     QStringList stored, listed, labels;
-    if (!ContestDatabase::storedBands(ContestSession::instance().database(), stored))
+    if (!ContestDatabase::storedBands(m_context.database(), stored))
         return;
     for (const QString &b : stored)
         if (BandLabels::number(b.trimmed()) > 0)
@@ -173,7 +174,7 @@ void Form1::followContestData(const QString &what)
 
 void Form1::showServerLamp(bool connected)
 {
-    ContestSession &session = ContestSession::instance();
+    ContestSession &session = m_context.session();
     m_serverLamp->setVisible(session.usesServer());
     m_serverLamp->setStyleSheet(connected ? QStringLiteral("QLabel { background: #2e9a3c; color: white; }")
                                           : QStringLiteral("QLabel { background: #c62828; color: white; }"));
@@ -182,12 +183,12 @@ void Form1::showServerLamp(bool connected)
 
 bool Form1::switchContestDatabase(const QString &url, QString *error)
 {
-    ContestSession &session = ContestSession::instance();
+    ContestSession &session = m_context.session();
     const QString previous = session.serverUrl();
     session.setServerUrl(url);
     const bool switched = session.open(error);
     if (switched) {
-        ContestSettingsStore::instance().discard();
+        m_context.contestData().reload();
     } else {
         // The place used before stays in use.
         session.setServerUrl(previous);
@@ -200,7 +201,7 @@ bool Form1::switchContestDatabase(const QString &url, QString *error)
 
 QSqlDatabase Form1::database()
 {
-    return ContestSession::instance().database();
+    return m_context.database();
 }
 
 QString Form1::band() const

@@ -55,14 +55,14 @@ QString HelpWindow::languageFolder()
     return SelectedLanguageWord() == QLatin1String("hrvatski") ? QStringLiteral("hr") : QStringLiteral("en");
 }
 
-HelpWindow::HelpWindow(QWidget *owner) : QWidget(owner, Qt::Window)
+HelpWindow::HelpWindow(const QString &helpFolder, QWidget *owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString lang = languageFolder();
     const bool croatian = lang == QLatin1String("hr");
     setWindowTitle(croatian ? QStringLiteral("Brelog - Pomoć") : QStringLiteral("Brelog - Help"));
-    m_folder = ProgramFolder::file(QStringLiteral("help/") + lang);
+    m_folder = helpFolder;
 
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("contents"));
@@ -130,17 +130,17 @@ void HelpWindow::syncContents(const QUrl &page)
     m_contents->setCurrentRow(row);
 }
 
-HelpWindow *ShowHelp(QWidget *owner)
+HelpWindow *ShowHelp(const ProgramFolder &folder, QWidget *owner)
 {
     QPointer<HelpWindow> &window = openHelp();
     // A language chosen since the window opened shows at the next opening.
-    const QString folder = ProgramFolder::file(QStringLiteral("help/") + HelpWindow::languageFolder());
-    if (window && window->helpFolder() != folder) {
+    const QString help = folder.file(QStringLiteral("help/") + HelpWindow::languageFolder());
+    if (window && window->helpFolder() != help) {
         window->close();
         window = nullptr;
     }
     if (!window)
-        window = new HelpWindow(owner);
+        window = new HelpWindow(help, owner);
     else
         window->contents()->setCurrentRow(0);
     window->show();

@@ -8,11 +8,14 @@ class ChameleonButton;
 // The program's help: HTML pages under help/<language>/ of the program folder, shown
 // with a contents list and back/forward buttons. Croatian pages when jezik.ini selects
 // "hrvatski", English pages otherwise.
+class ProgramFolder;
+
 class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget *owner = nullptr);
+    // Shows the pages of `helpFolder` (help/<language> of the program folder).
+    explicit HelpWindow(const QString &helpFolder, QWidget *owner = nullptr);
 
     // The help pages in contents order (file names relative to the language folder).
     static const QStringList &pageFiles();
@@ -37,4 +40,4 @@ private:
 
 // Opens the help window at its table of contents, owned by `owner` (one help window
 // at a time: a second call brings it forward at the contents again).
-HelpWindow *ShowHelp(QWidget *owner);
+HelpWindow *ShowHelp(const ProgramFolder &folder, QWidget *owner);

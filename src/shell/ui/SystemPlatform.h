@@ -1,12 +1,13 @@
 #pragma once
 #include "i18n/ui/MessageWindows.h"
 #include "platform/Platform.h"
+#include "platform/RtsLine.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UtcClock.h"
 #include "platform/ui/DialogFileChooser.h"
 
 // The real adapters of the running program: the system clock, QSoundEffect, the
-// system's file dialog and the relabelled message windows.
+// system's file dialog, the relabelled message windows and the serial ports' RTS lines.
 class SystemPlatform
 {
 public:
@@ -17,5 +18,6 @@ private:
     QtSoundPlayer m_sound;
     DialogFileChooser m_files;
     MessageWindows m_messages;
-    Platform m_platform{m_clock, m_sound, m_files, m_messages};
+    SerialRtsLines m_rtsLines;
+    Platform m_platform{m_clock, m_sound, m_files, m_messages, m_rtsLines};
 };

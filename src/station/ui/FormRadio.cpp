@@ -1,12 +1,13 @@
 #include "station/ui/FormRadio.h"
 
+#include "platform/ProgramSettings.h"
+
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 #include "station/HamlibDaemon.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -57,7 +58,8 @@ QString modelNumber(const QString &text)
 
 }
 
-FormRadio::FormRadio(QWidget *owner) : QWidget(owner, Qt::Window)
+FormRadio::FormRadio(ProgramSettings &settings, Messages &messages, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_messages(messages), m_settings(settings)
 {
     setObjectName(QStringLiteral("FormRadio"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -95,7 +97,7 @@ FormRadio::FormRadio(QWidget *owner) : QWidget(owner, Qt::Window)
         child->installEventFilter(this);
 
     ApplySelectedLanguage(this);
-    setSettings(StationSettings::load());
+    setSettings(m_settings.read<StationSettings>());
     setMinimumWidth(560);
 }
 
@@ -223,12 +225,12 @@ StationSettings FormRadio::settings() const
     return {readDevice(m_rig), readDevice(m_rotator)};
 }
 
-void FormRadio::save(const QString &iniFile)
+void FormRadio::save()
 {
     const StationSettings s = settings();
     QString error;
-    if (!s.save(iniFile, &error)) {
-        showRelabelled(new MessageWindow(MessageCatalogue::stationSettingsNotStored(error)));
+    if (!m_settings.write(s, &error)) {
+        m_messages.show(MessageCatalogue::stationSettingsNotStored(error));
         return;
     }
     emit settingsSaved(s);
@@ -248,8 +250,8 @@ bool FormRadio::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-FormRadio *FormRadio::open(QWidget *owner)
+FormRadio *FormRadio::open(ProgramSettings &settings, Messages &messages, QWidget *owner)
 {
     static QPointer<FormRadio> window;
-    return showSingleWindow(window, [owner] { return new FormRadio(owner); });
+    return showSingleWindow(window, [&settings, &messages, owner] { return new FormRadio(settings, messages, owner); });
 }

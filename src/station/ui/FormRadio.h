@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class Messages;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -17,19 +18,23 @@ class QRadioButton;
 //   Frame2 rotator: Option3 / Option4; Combo4, Combo5, Combo6, Text3, Text4;
 //     captions Label6..Label10.
 //   Label11 the hint on Hamlib; chameleonButton1 "Spremi", chameleonButton2 "Odustani".
+class ProgramSettings;
+
 class FormRadio : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormRadio(QWidget *owner = nullptr);
+    // The settings are read from and stored into `settings` (brelog.ini); messages go
+    // to `messages`.
+    FormRadio(ProgramSettings &settings, Messages &messages, QWidget *owner = nullptr);
 
     // Menu "Radio i rotator": shows the window without blocking, creating it if needed.
-    static FormRadio *open(QWidget *owner);
+    static FormRadio *open(ProgramSettings &settings, Messages &messages, QWidget *owner);
 
     void setSettings(const StationSettings &s);
     StationSettings settings() const;
     // "Spremi": writes `iniFile` (brelog.ini of the program folder unless a test names another).
-    void save(const QString &iniFile = StationSettings::defaultFile());
+    void save();
 
 signals:
     void settingsSaved(const StationSettings &settings);
@@ -55,6 +60,8 @@ private:
     static HamlibDeviceSettings readDevice(const Device &d);
     static void followChoice(Device &d);
 
+    Messages &m_messages;
     Device m_rig;
     Device m_rotator;
+    ProgramSettings &m_settings;
 };

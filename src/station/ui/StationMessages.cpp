@@ -1,35 +1,32 @@
 #include "station/ui/StationMessages.h"
 
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 namespace StationMessages {
 
-MessageWindow *showDaemonFailure(bool rotator, const QString &text)
+void showDaemonFailure(Messages &messages, bool rotator, const QString &text)
 {
-    const MessageContent m =
-        rotator ? MessageCatalogue::rotatorDaemonStopped(text) : MessageCatalogue::radioDaemonStopped(text);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    return showRelabelled(new MessageWindow(m));
+    messages.show(rotator ? MessageCatalogue::rotatorDaemonStopped(text) : MessageCatalogue::radioDaemonStopped(text));
 }
 
-MessageWindow *showTurnResult(StationControl::TurnResult result)
+void showTurnResult(Messages &messages, StationControl::TurnResult result)
 {
     switch (result) {
     case StationControl::TurnResult::Turning:
-        return nullptr;
+        return;
     case StationControl::TurnResult::OtherLocatorInvalid:
-        return showRelabelledMessage(MessageCatalogue::locatorInvalid());
+        messages.show(MessageCatalogue::locatorInvalid());
+        return;
     case StationControl::TurnResult::OwnLocatorInvalid:
-        return showRelabelledMessage(MessageCatalogue::ownLocatorInvalid());
+        messages.show(MessageCatalogue::ownLocatorInvalid());
+        return;
     case StationControl::TurnResult::RotatorOff:
     case StationControl::TurnResult::RotatorAway:
         // Why it is away the rotator's lamp says.
-        return showRelabelledMessage(MessageCatalogue::rotatorNotConnected());
+        messages.show(MessageCatalogue::rotatorNotConnected());
+        return;
     }
-    return nullptr;
 }
 
 }

@@ -1,21 +1,19 @@
 #include "stats/ui/Form3.h"
 
-#include "contest/ContestSettingsStore.h"
-#include "contest/ContestSession.h"
+#include "contest/ContestContext.h"
 #include "controls/ui/ChameleonButton.h"
 #include "controls/ui/WindowHelpers.h"
 #include "i18n/ui/ApplySelectedLanguage.h"
-#include "platform/ProgramFolder.h"
 #include "controls/MessageCatalogue.h"
-#include "controls/ui/MessageWindow.h"
 #include "stats/StatsLog.h"
 #include "stats/ui/DistanceChart.h"
+#include "stats/MapOutline.h"
 #include "stats/ui/MapPicture.h"
 #include "stats/ui/QsoMapView.h"
 #include "stats/ui/SquaresGrid.h"
 #include "stats/ui/StatsPictures.h"
 #include "stats/ui/UsSatellitePlot.h"
-#include "i18n/ui/MessageWindows.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -47,14 +45,10 @@ QLabel *caption(const char *name, const char *text, QWidget *parent)
     return l;
 }
 
-QSqlDatabase database()
-{
-    return ContestSession::instance().database();
 }
 
-}
-
-Form3::Form3(Source source, QWidget *parent) : QWidget(parent, Qt::Window), m_source(std::move(source))
+Form3::Form3(ContestContext &context, Source source, Messages &messages, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_source(std::move(source)), m_messages(messages)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Statistika"));
@@ -64,7 +58,7 @@ Form3::Form3(Source source, QWidget *parent) : QWidget(parent, Qt::Window), m_so
     // Load, in the designed order.
     ApplySelectedLanguage(this);
     QString error;
-    Text12->setText(StatsFigures::countries(database(), m_source.band(), &error));
+    Text12->setText(StatsFigures::countries(m_context.database(), m_source.band(), &error));
     if (!error.isEmpty())
         reportReadFailure(error);
     ComputeOwnPosition();
@@ -80,11 +74,11 @@ Form3::~Form3()
     qApp->removeEventFilter(this);
 }
 
-Form3 *Form3::open(QWidget *owner, Source source)
+Form3 *Form3::open(QWidget *owner, ContestContext &context, Source source, Messages &messages)
 {
     static QPointer<Form3> window;
     return showSingleWindow(window, [&] {
-        auto *w = new Form3(std::move(source), owner);
+        auto *w = new Form3(context, std::move(source), messages, owner);
         if (owner)
             w->move(owner->frameGeometry().center() - w->rect().center());
         return w;
@@ -178,7 +172,7 @@ void Form3::build()
     m_views = new QStackedWidget(this);
     MSChart1 = new DistanceChart(m_views);
     usSatellitePlot1 = new UsSatellitePlot(m_views);
-    map = new QsoMapView(m_views);
+    map = new QsoMapView(MapOutline::defaultPath(m_context.folder()), m_views);
     grid = new SquaresGrid(m_views);
     for (QWidget *v : {static_cast<QWidget *>(MSChart1), static_cast<QWidget *>(usSatellitePlot1),
                        static_cast<QWidget *>(map), static_cast<QWidget *>(grid)})
@@ -196,7 +190,7 @@ void Form3::build()
 
 void Form3::ComputeOwnPosition()
 {
-    const MapGeometry::OwnPosition own = MapGeometry::ownPosition(ContestSettingsStore::instance().settings().lokator.trimmed());
+    const MapGeometry::OwnPosition own = MapGeometry::ownPosition(m_context.contestData().settings().lokator.trimmed());
     Text9 = own.latitude;
     Text10 = own.longitude;
     map->setOwnPosition(own);
@@ -204,14 +198,14 @@ void Form3::ComputeOwnPosition()
 
 void Form3::ShowDistanceStatistics()
 {
-    const StatsFigures::Figures f = StatsFigures::read(database(), m_source.band(), m_source.shown);
+    const StatsFigures::Figures f = StatsFigures::read(m_context.database(), m_source.band(), m_source.shown);
     Text1->setText(f.qsoCount);
     Text3->setText(f.longest);
     Text4->setText(f.shortest);
     Text5->setText(f.points);
     QVector<StatsLog::DistanceRow> rows;
     QString error = f.error;
-    if (!StatsLog::distances(database(), m_source.band(), rows, &error) || !f.error.isEmpty())
+    if (!StatsLog::distances(m_context.database(), m_source.band(), rows, &error) || !f.error.isEmpty())
         reportReadFailure(error);
     MSChart1->setRows(std::move(rows));
 }
@@ -220,7 +214,7 @@ void Form3::PlotBearings()
 {
     QVector<float> bearings;
     QString error;
-    if (!StatsLog::bearings(database(), m_source.band(), bearings, &error))
+    if (!StatsLog::bearings(m_context.database(), m_source.band(), bearings, &error))
         reportReadFailure(error);
     usSatellitePlot1->Reset();
     for (float b : std::as_const(bearings))
@@ -231,7 +225,7 @@ void Form3::DrawQsoMap()
 {
     QVector<StatsLog::PositionText> positions;
     QString error;
-    if (!StatsLog::positions(database(), m_source.band(), positions, &error))
+    if (!StatsLog::positions(m_context.database(), m_source.band(), positions, &error))
         reportReadFailure(error);
     map->setDots(StatsPictures::mapDots(positions));
 }
@@ -240,7 +234,7 @@ void Form3::ShowWorkedSquares()
 {
     QStringList locators;
     QString error;
-    if (!StatsLog::locators(database(), m_source.band(), locators, &error))
+    if (!StatsLog::locators(m_context.database(), m_source.band(), locators, &error))
         reportReadFailure(error);
     // Counted afresh from the whole log every time, so the number never goes stale.
     m_squares = WorkedSquares::count(locators);
@@ -293,18 +287,15 @@ QString Form3::savePicture()
         image = StatsPictures::bearingsPicture(usSatellitePlot1->points());
         break;
     case Kind::Map:
-        image = MapPicture::withDots(map->dots());
+        image = MapPicture::withDots(MapOutline::defaultPath(m_context.folder()), map->dots());
         break;
     case Kind::Squares:
         image = SquaresGrid::picture(m_squares);
         break;
     }
-    const StatsPictures::Saved s = StatsPictures::save(image, kind, ContestSettingsStore::instance().settings(),
-                                                       m_source.band(), ProgramFolder::path());
-    const MessageContent m = s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    showRelabelled(new MessageWindow(m));
+    const StatsPictures::Saved s = StatsPictures::save(image, kind, m_context.contestData().settings(),
+                                                       m_source.band(), m_context.folder().path());
+    m_messages.show(s.ok ? MessageCatalogue::pictureSaved(s.path) : MessageCatalogue::pictureNotSaved(s.error));
     return s.ok ? s.path : QString();
 }
 
@@ -320,10 +311,7 @@ void Form3::showReadout(const MapGeometry::Readout &r, bool withPath)
 
 void Form3::reportReadFailure(const QString &error)
 {
-    const MessageContent m = MessageCatalogue::qsosCannotBeRead(error);
-    if (MessageWindow *open = MessageWindow::find(m.objectName))
-        open->close();
-    showRelabelled(new MessageWindow(m));
+    m_messages.show(MessageCatalogue::qsosCannotBeRead(error));
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

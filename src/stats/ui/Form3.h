@@ -9,6 +9,7 @@
 #include <functional>
 
 class ChameleonButton;
+class Messages;
 class DistanceChart;
 class QLabel;
 class QLineEdit;
@@ -22,6 +23,8 @@ class UsSatellitePlot;
 // QSOs (distance chart, bearing plot, map, worked squares). The figures and the chart
 // are taken when the window opens; the plot, the map and the squares read the log
 // each time their view is chosen.
+class ContestContext;
+
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -34,11 +37,13 @@ public:
         StatsFigures::ShownTotals shown;
     };
 
-    explicit Form3(Source source, QWidget *parent = nullptr);
+    // The log, the own locator and the picture folder come from `context`; its messages
+    // (a picture saved, the QSOs unreadable) go to `messages`.
+    Form3(ContestContext &context, Source source, Messages &messages, QWidget *parent = nullptr);
     ~Form3() override;
 
     // Opens the window (or brings the open one forward; it keeps its snapshot).
-    static Form3 *open(QWidget *owner, Source source);
+    static Form3 *open(QWidget *owner, ContestContext &context, Source source, Messages &messages);
 
     void ShowDistanceStatistics();
     void PlotBearings();
@@ -88,7 +93,9 @@ private:
     void showReadout(const MapGeometry::Readout &r, bool withPath);
     void reportReadFailure(const QString &error);
 
+    ContestContext &m_context;
     Source m_source;
+    Messages &m_messages;
     QStackedWidget *m_views = nullptr;
     QList<QWidget *> m_squaresOnly;
     QList<QWidget *> m_mapOnly;

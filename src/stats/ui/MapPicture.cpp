@@ -99,13 +99,16 @@ QImage draw(const MapOutline &outline)
     return image;
 }
 
-const QImage &base()
+const QImage &base(const QString &mapFile)
 {
-    static const QImage picture = [] {
+    static QString drawnFrom;
+    static QImage picture;
+    if (picture.isNull() || drawnFrom != mapFile) {
         MapOutline outline;
-        outline.load(MapOutline::defaultPath());
-        return draw(outline);
-    }();
+        outline.load(mapFile);
+        picture = draw(outline);
+        drawnFrom = mapFile;
+    }
     return picture;
 }
 
@@ -131,9 +134,9 @@ void drawDots(QPainter &p, const QVector<QPointF> &dots)
     }
 }
 
-QImage withDots(const QVector<QPointF> &dots)
+QImage withDots(const QString &mapFile, const QVector<QPointF> &dots)
 {
-    QImage image = base().copy();
+    QImage image = base(mapFile).copy();
     QPainter p(&image);
     drawDots(p, dots);
     return image;

@@ -10,9 +10,9 @@ struct MapOutline;
 // the field labels IQ .. LL, and the QSO dots on top.
 namespace MapPicture {
 
-// The map without dots, 864 x 607 pixels. Drawn once from the program's map data and
-// kept; an outline that cannot be read leaves the sea, the grid and the labels.
-const QImage &base();
+// The map without dots, 864 x 607 pixels. Drawn once from the map data of `mapFile`
+// and kept; an outline that cannot be read leaves the sea, the grid and the labels.
+const QImage &base(const QString &mapFile);
 // Draws the map of `outline` (for tests and the first use of base()).
 QImage draw(const MapOutline &outline);
 
@@ -20,7 +20,7 @@ QImage draw(const MapOutline &outline);
 void drawDots(QPainter &p, const QVector<QPointF> &dots);
 
 // The whole map with the dots, as saved into a file.
-QImage withDots(const QVector<QPointF> &dots);
+QImage withDots(const QString &mapFile, const QVector<QPointF> &dots);
 
 // Colours a test can look for.
 QRgb seaColour();

@@ -13,7 +13,8 @@ namespace {
 class MapPictureWidget : public QWidget
 {
 public:
-    MapPictureWidget(const QVector<QPointF> &dots, QWidget *parent) : QWidget(parent), m_dots(dots)
+    MapPictureWidget(const QString &mapFile, const QVector<QPointF> &dots, QWidget *parent)
+        : QWidget(parent), m_mapFile(mapFile), m_dots(dots)
     {
         setObjectName(QStringLiteral("picMove"));
         setFixedSize(MapGeometry::pictureSize());
@@ -25,17 +26,18 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter p(this);
-        p.drawImage(event->rect(), MapPicture::base(), event->rect());
+        p.drawImage(event->rect(), MapPicture::base(m_mapFile), event->rect());
         MapPicture::drawDots(p, m_dots);
     }
 
 private:
+    QString m_mapFile;
     const QVector<QPointF> &m_dots;
 };
 
 }
 
-QsoMapView::QsoMapView(QWidget *parent) : QWidget(parent)
+QsoMapView::QsoMapView(const QString &mapFile, QWidget *parent) : QWidget(parent)
 {
     picCont = new QWidget(this);
     picCont->setObjectName(QStringLiteral("picCont"));
@@ -45,7 +47,7 @@ QsoMapView::QsoMapView(QWidget *parent) : QWidget(parent)
     QPalette sea = picCont->palette();
     sea.setColor(QPalette::Window, QColor::fromRgb(MapPicture::seaColour()));
     picCont->setPalette(sea);
-    picMove = new MapPictureWidget(m_dots, picCont);
+    picMove = new MapPictureWidget(mapFile, m_dots, picCont);
     picMove->installEventFilter(this);
     hsb = new QScrollBar(Qt::Horizontal, this);
     hsb->setObjectName(QStringLiteral("hsb"));

@@ -13,7 +13,8 @@ class QsoMapView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit QsoMapView(QWidget *parent = nullptr);
+    // `mapFile`: the map data drawn under the dots.
+    explicit QsoMapView(const QString &mapFile, QWidget *parent = nullptr);
 
     void setOwnPosition(const MapGeometry::OwnPosition &own) { m_own = own; }
     // The dots to draw, in picture pixels; replaces the earlier ones.

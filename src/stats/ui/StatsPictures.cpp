@@ -42,7 +42,8 @@ QImage bearingsPicture(const QVector<UsSatellitePlot::Point> &points)
     return image;
 }
 
-QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band, QString *error)
+QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band, const QString &mapFile,
+             QString *error)
 {
     using Kind = StatsPictureFiles::Kind;
     switch (kind) {
@@ -50,7 +51,7 @@ QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band
         QVector<StatsLog::PositionText> positions;
         if (!StatsLog::positions(db, band, positions, error))
             return {};
-        return MapPicture::withDots(mapDots(positions));
+        return MapPicture::withDots(mapFile, mapDots(positions));
     }
     case Kind::Bearings: {
         QVector<float> bearings;

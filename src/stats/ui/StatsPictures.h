@@ -19,7 +19,9 @@ namespace StatsPictures {
 QVector<QPointF> mapDots(const QVector<StatsLog::PositionText> &positions);
 
 // The picture of one view of `band`; a null image and `error` when the log cannot be read.
-QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band, QString *error = nullptr);
+// `mapFile` is the map data the map is drawn from.
+QImage render(StatsPictureFiles::Kind kind, QSqlDatabase db, const QString &band, const QString &mapFile,
+             QString *error = nullptr);
 
 // The bearing plot's picture: square, the diagram centred.
 inline constexpr int BearingsSize = 640;
