@@ -54,7 +54,7 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
         // Only the shipped data folders and files; the executables and databases of
         // the source folder are not part of another program folder.
         for (const QString &sub : {QStringLiteral("jezik"), QStringLiteral("cw"), QStringLiteral("zvukovi"),
-                                   QStringLiteral("help")}) {
+                                   QStringLiteral("help"), QStringLiteral("map")}) {
             QDirIterator it(source.filePath(sub), QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString f = it.next();
@@ -80,7 +80,14 @@ bool ensureShippedFiles(const QString &shippedFolder, const QString &programFold
             const QString part = prefixes + QStringLiteral(".part");
             QFile::remove(part);
             if (QFile::copy(shippedPrefixes, part)) {
-                QFile(part).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QFile copy(part);
+                copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                // The copy carries the shipped file's date, so that a later shipped file
+                // replaces it even when its date is older than the moment of copying (a
+                // package's files carry the date of its release, not of its install).
+                if (copy.open(QIODevice::ReadWrite))
+                    copy.setFileTime(QFileInfo(shippedPrefixes).lastModified(), QFileDevice::FileModificationTime);
+                copy.close();
                 if (!SafeFile::replace(part, prefixes, nullptr))
                     QFile::remove(part);
             }

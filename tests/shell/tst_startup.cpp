@@ -10,12 +10,14 @@
 #include "shell/ui/SplashWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
@@ -179,6 +181,28 @@ private slots:
             QVERIFY(text(splash, "Label2").endsWith(QStringLiteral("pošaljite email ili nazovite:")));
             QCOMPARE(text(splash, "Label4"), QString::fromUtf8(AboutTexts::Contact));
         }
+    }
+
+    // Said without a display and without touching any program folder.
+    void versionNamesTheProgramAndHelpListsIt()
+    {
+        QTemporaryDir home;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("HOME"), home.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"), {QStringLiteral("--version")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(QRegularExpression(QStringLiteral("^Brelog \\d+\\.\\d+\\.\\d+\n$")).match(out).hasMatch(),
+                 qPrintable(out));
+        p.start(QStringLiteral(BRELOG_BIN_DIR "/brelog"), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(p.readAllStandardOutput().contains("-v, --version"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
     // scripts/run.sh keeps the contest out of the build tree unless a folder is chosen.

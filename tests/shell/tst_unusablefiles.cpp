@@ -269,6 +269,38 @@ private slots:
         QCOMPARE(file.readAll(), good);
     }
 
+    void laterShippedPrefixDatabaseReplacesACopyMadeAfterItsDate()
+    {
+        TempProgramFolder shipped;
+        QTemporaryDir target;
+        const QString source = shipped.file(QStringLiteral("znakovi.mdb"));
+        auto setDate = [&](const QDateTime &when) {
+            QFile f(source);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
+        };
+        // A release dated a year ago, laid out today.
+        setDate(QDateTime::currentDateTime().addYears(-1));
+        QString error;
+        QVERIFY2(ProgramFiles::ensureShippedFiles(shipped.path(), target.path(), &error), qPrintable(error));
+        // The next release, dated after the first but before today, with other prefixes.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("next-release"));
+            db.setDatabaseName(source);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("DELETE FROM Prefixes")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("next-release"));
+        setDate(QDateTime::currentDateTime().addMonths(-1));
+        QVERIFY2(ProgramFiles::ensureShippedFiles(shipped.path(), target.path(), &error), qPrintable(error));
+        QFile copy(target.filePath(QStringLiteral("znakovi.mdb")));
+        QFile original(source);
+        QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll() == original.readAll());
+    }
+
     void brokenPrefixDatabaseNewerThanTheShippedOneIsReplaced()
     {
         TempProgramFolder shipped;

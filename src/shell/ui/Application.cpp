@@ -6,6 +6,7 @@
 #include "controls/ui/MessageWindow.h"
 #include "controls/ui/Style.h"
 #include "export/ExportCli.h"
+#include "platform/InstallLayout.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "shell/ProgramFiles.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -50,6 +52,8 @@ struct Options
     QCommandLineOption importStations{QStringLiteral("import-stations"),
                                       QStringLiteral("Add the stations of the EDI logs FILE... to the known-stations "
                                                      "database, print a summary and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Print the program's name and version and exit.")};
 };
 
 void setUp(QCommandLineParser &parser, Options &o)
@@ -57,7 +61,7 @@ void setUp(QCommandLineParser &parser, Options &o)
     parser.setApplicationDescription(
         QStringLiteral("Brelog, a contest logger for the VHF, UHF and microwave bands."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption(o.version);
     parser.addOption(o.folder);
     parser.addOption(o.exportFormat);
     parser.addOption(o.band);
@@ -79,13 +83,21 @@ bool isCommandLineOnly(int argc, char *argv[])
     return false;
 }
 
-// The program folder of this run: the command line's, else the executable's.
-QString programFolder(const QCommandLineParser &parser, const Options &o)
+// Where this run's shipped files are, and its program folder without --folder: a build
+// tree is its own program folder, an installed program uses the user's data folder,
+// laid out from the shipped files.
+InstallLayout installLayout()
 {
-    return parser.isSet(o.folder) ? QDir(parser.value(o.folder)).absolutePath() : ProgramFolder::executableFolder();
+    return InstallLayout::detect(QCoreApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment());
 }
 
-bool prepareFolder(const QString &folder, bool createFiles, QString *error)
+// The program folder of this run: the command line's, else the layout's.
+QString programFolder(const QCommandLineParser &parser, const Options &o, const InstallLayout &layout)
+{
+    return parser.isSet(o.folder) ? QDir(parser.value(o.folder)).absolutePath() : layout.defaultProgramFolder;
+}
+
+bool prepareFolder(const QString &folder, const QString &shipped, bool createFiles, QString *error)
 {
     if (!QDir().mkpath(folder)) {
         *error = QStringLiteral("cannot create the program folder %1").arg(folder);
@@ -93,13 +105,13 @@ bool prepareFolder(const QString &folder, bool createFiles, QString *error)
     }
     if (!createFiles)
         return true;
-    return ProgramFiles::ensureShippedFiles(QCoreApplication::applicationDirPath(), folder, error);
+    return ProgramFiles::ensureShippedFiles(shipped, folder, error);
 }
 
-bool prepareFolder(const QString &folder, bool createFiles)
+bool prepareFolder(const QString &folder, const QString &shipped, bool createFiles)
 {
     QString error;
-    if (prepareFolder(folder, createFiles, &error))
+    if (prepareFolder(folder, shipped, createFiles, &error))
         return true;
     std::fprintf(stderr, "brelog: %s\n", qPrintable(error));
     return false;
@@ -210,16 +222,21 @@ int runApplication(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(cli ? new QCoreApplication(argc, argv) : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("brelog"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRELOG_VERSION));
 
     QCommandLineParser parser;
     Options o;
     setUp(parser, o);
     parser.process(*app);
+    if (parser.isSet(o.version)) {
+        std::printf("Brelog %s\n", BRELOG_VERSION);
+        return 0;
+    }
 
-    const QString folder = programFolder(parser, o);
+    const InstallLayout layout = installLayout();
+    const QString folder = programFolder(parser, o, layout);
     if (parser.isSet(o.exportFormat)) {
-        if (!prepareFolder(folder, false))
+        if (!prepareFolder(folder, layout.shippedData, false))
             return 2;
         ContestContext context(folder);
         const QString word = parser.value(o.exportFormat);
@@ -232,13 +249,13 @@ int runApplication(int argc, char *argv[])
         return ExportCli::run(context.folder(), word, parser.value(o.band), contestDatabase(parser, o, context));
     }
     if (parser.isSet(o.importStations)) {
-        if (!prepareFolder(folder, true))
+        if (!prepareFolder(folder, layout.shippedData, true))
             return 2;
         return StationImportCli::run(ProgramFolder(folder), parser.positionalArguments());
     }
     ContestContext context(folder); // touches no file yet; the failure message below is relabelled from it
     QString error;
-    if (!prepareFolder(folder, true, &error))
+    if (!prepareFolder(folder, layout.shippedData, true, &error))
         return reportUnusableFolder(error) ? app->exec() : 2;
     context.session().setServerUrl(contestDatabase(parser, o, context));
     return runWindows(*app, context);
