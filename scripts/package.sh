@@ -8,18 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
 
-bash scripts/install-deps.sh >&2
-# The packaging tools, and the checkers scripts/test-package.sh runs on the result.
-PKGS="debhelper dpkg-dev lintian desktop-file-utils appstream mandoc"
-missing=""
-for p in $PKGS; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update >&2
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing >&2
-fi
+# What the build needs, plus the packaging tools and the checkers scripts/test-package.sh
+# runs on the result.
+bash scripts/install-deps.sh debhelper dpkg-dev lintian desktop-file-utils appstream mandoc >&2
 
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 # One fixed place, so that the compiler cache sees the same paths and flags each time.
